@@ -1,0 +1,188 @@
+#include "script/script_platform.h"
+
+#include <cmath>
+#include <filesystem>
+#include <vector>
+
+#include "forms/application.h"
+#include "script/quoting.h"
+
+namespace dorvan::script {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+namespace {
+
+const char* iconName(Icon icon) {
+  switch (icon) {
+    case Icon::Info:
+      return "info";
+    case Icon::Question:
+      return "question";
+    case Icon::Warning:
+      return "warning";
+    case Icon::None:
+      break;
+  }
+  return "none";
+}
+
+}  // namespace
+
+void ScriptPlatform::queueAnswer(std::string answer, bool isText) {
+  answers_.push_back({std::move(answer), isText});
+}
+
+void ScriptPlatform::setTimeOfDay(double seconds) {
+  dayBase_ = std::fmod(seconds, platform::kSecondsPerDay);
+  if (dayBase_ < 0) dayBase_ += platform::kSecondsPerDay;
+  dayBaseMs_ = nowMs_;
+}
+
+Answer ScriptPlatform::messageBox(const std::string& text, const std::string& title,
+                                  Buttons buttons, Icon icon, int defaultButton) {
+  Answer answer = Answer::Ok;
+  if (buttons == Buttons::YesNo) {
+    answer = defaultButton == 1 ? Answer::Yes : Answer::No;
+    if (!answers_.empty()) {
+      const QueuedAnswer& queued = answers_.front();
+      if (!queued.isText && queued.text == "yes") answer = Answer::Yes;
+      if (!queued.isText && queued.text == "no") answer = Answer::No;
+    }
+  }
+  if (!answers_.empty()) answers_.pop_front();
+  const char* answerName = answer == Answer::Yes ? "yes" : answer == Answer::No ? "no" : "ok";
+  out_ << "msgbox text=" << quote(text) << " title=" << quote(title)
+       << " buttons=" << (buttons == Buttons::YesNo ? "yesno" : "ok") << " icon=" << iconName(icon)
+       << " default=" << defaultButton << " -> " << answerName << "\n";
+  return answer;
+}
+
+std::optional<std::string> ScriptPlatform::inputBox(const std::string& prompt,
+                                                    const std::string& title) {
+  std::optional<std::string> answer;
+  if (!answers_.empty()) {
+    const QueuedAnswer& queued = answers_.front();
+    if (queued.isText) answer = queued.text;
+    if (!queued.isText && queued.text == "ok") answer = "";
+    answers_.pop_front();
+  }
+  out_ << "inputbox prompt=" << quote(prompt) << " title=" << quote(title) << " -> "
+       << (answer ? quote(*answer) : "cancel") << "\n";
+  return answer;
+}
+
+void ScriptPlatform::clipboardClear() {
+  clipboard_.reset();
+  out_ << "clipboard clear\n";
+}
+
+void ScriptPlatform::clipboardSetText(const std::string& text) {
+  clipboard_ = text;
+  out_ << "clipboard set " << quote(text) << "\n";
+}
+
+std::string ScriptPlatform::clipboardText() {
+  std::string text = clipboard_.value_or("");
+  out_ << "clipboard get -> " << quote(text) << "\n";
+  return text;
+}
+
+void ScriptPlatform::beep() {
+  out_ << "beep\n";
+}
+
+double ScriptPlatform::secondsSinceMidnight() {
+  double t = dayBase_ + static_cast<double>(nowMs_ - dayBaseMs_) / 1000.0;
+  return std::fmod(t, platform::kSecondsPerDay);
+}
+
+void ScriptPlatform::pause(double seconds, platform::PauseKind kind) {
+  auto ms = static_cast<std::int64_t>(std::ceil(seconds * 1000.0 - 1e-6));
+  if (ms <= 0) return;
+  syncTimers();
+  runClockTo(nowMs_ + ms, kind == platform::PauseKind::LetEventsRun);
+  syncTimers();
+}
+
+void ScriptPlatform::advance(std::int64_t ms) {
+  if (ms <= 0) return;
+  syncTimers();
+  runClockTo(nowMs_ + ms, true);
+}
+
+void ScriptPlatform::syncTimers() {
+  if (!app_) return;
+  std::map<TimerKey, TimerState> next;
+  for (forms::Form* form : app_->openForms()) {
+    for (const forms::Control& c : form->controls()) {
+      if (c.kind != forms::ControlKind::Timer || !c.enabled || c.interval <= 0) continue;
+      TimerKey key{form, &c};
+      auto it = timers_.find(key);
+      if (it != timers_.end() && it->second.phase == c.phase)
+        next[key] = it->second;
+      else
+        next[key] = {c.phase, nowMs_ + c.interval};
+    }
+  }
+  timers_ = std::move(next);
+}
+
+void ScriptPlatform::runClockTo(std::int64_t target, bool fire) {
+  while (!ended_) {
+    // The earliest timer due by the target; ties go to the older window, then declaration order.
+    const TimerKey* earliest = nullptr;
+    std::int64_t due = target + 1;
+    for (forms::Form* form : app_ ? app_->openForms() : std::vector<forms::Form*>{}) {
+      for (const forms::Control& c : form->controls()) {
+        auto it = timers_.find({form, &c});
+        if (it != timers_.end() && it->second.due < due) {
+          due = it->second.due;
+          earliest = &it->first;
+        }
+      }
+    }
+    if (!earliest || due > target) break;
+    TimerKey key = *earliest;
+    nowMs_ = due;
+    auto* form = const_cast<forms::Form*>(key.first);
+    auto* timer = const_cast<forms::Control*>(key.second);
+    if (!fire) {
+      // A busy program misses the ticks that fall due meanwhile.
+      std::int64_t missed = (target - due) / timer->interval + 1;
+      timers_[key].due = due + missed * timer->interval;
+      continue;
+    }
+    timers_[key].due = due + timer->interval;
+    app_->run([&] { app_->tick(*form, *timer); });
+    syncTimers();
+  }
+  if (!ended_) nowMs_ = target;
+}
+
+bool ScriptPlatform::startProcess(const std::string& commandText) {
+  out_ << "process " << quote(commandText) << " -> " << (failProcess_ ? "failed" : "ok") << "\n";
+  return !failProcess_;
+}
+
+void ScriptPlatform::openWebPage(const std::string& address) {
+  out_ << "browse " << quote(address) << "\n";
+}
+
+void ScriptPlatform::windowShown(forms::Form& form) {
+  out_ << "open " << form.name() << "\n";
+}
+
+void ScriptPlatform::windowUnloaded(forms::Form& form) {
+  out_ << "close " << form.name() << "\n";
+  syncTimers();
+}
+
+void ScriptPlatform::programEnding() {
+  ended_ = true;
+  out_ << "end\n";
+}
+
+}  // namespace dorvan::script

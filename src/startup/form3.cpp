@@ -1,0 +1,39 @@
+#include "startup/form3.h"
+
+#include "forms/application.h"
+#include "game4d/form2.h"
+#include "window3d/dorvan_form.h"
+
+namespace dorvan::startup {
+
+namespace {
+const char* const kLevelNotIncluded =
+    "   This level is not part of this program. Only the 3D and 4D levels are included.";
+}
+
+void Form3::Form_Load() {
+  // The command line is compared exactly as it stands: " 4", "04" and "4x" are not level 4.
+  const std::string& level = app().commandLine();
+  if (level == "1" || level == "2" || level == "3") {
+    app().platform().messageBox(kLevelNotIncluded, "", platform::Buttons::Ok, platform::Icon::Info,
+                                1);
+  } else if (level == "4") {
+    app().load("Form2");
+  } else if (level == "5") {
+    app().levelFlag = 1;
+    app().load("Form2");
+  } else {
+    app().load("dorvan");
+  }
+  app().unload(*this);
+}
+
+void registerForms(forms::Application& app) {
+  app.registerForm("Form3", [](forms::Application& a) { return std::make_unique<Form3>(a); });
+  app.registerForm("dorvan",
+                   [](forms::Application& a) { return std::make_unique<window3d::DorvanForm>(a); });
+  app.registerForm("Form2",
+                   [](forms::Application& a) { return std::make_unique<game4d::Form2>(a); });
+}
+
+}  // namespace dorvan::startup

@@ -1,0 +1,18 @@
+#pragma once
+// The invisible start-up window: it reads the command line, opens the game window that the
+// command line asks for (or explains that the level is not here) and unloads itself.
+
+#include "forms/form.h"
+
+namespace dorvan::startup {
+
+class Form3 : public forms::Form {
+ public:
+  explicit Form3(forms::Application& app) : Form(app, "Form3") {}
+  void Form_Load() override;
+};
+
+// Makes every window of the program known to the application by its form name.
+void registerForms(forms::Application& app);
+
+}  // namespace dorvan::startup

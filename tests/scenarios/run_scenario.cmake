@@ -1,0 +1,27 @@
+# Runs one scenario through the headless driver and compares its transcript.
+#   NAME.script    the commands
+#   NAME.expected  the exact standard output
+#   NAME.arg       optional: the program's command line (the file's text without its last newline)
+#   NAME.status    optional: the expected exit status (0 when absent)
+get_filename_component(dir ${SCRIPT} DIRECTORY)
+get_filename_component(name ${SCRIPT} NAME_WE)
+set(args ${SCRIPT})
+if(EXISTS ${dir}/${name}.arg)
+  file(READ ${dir}/${name}.arg arg)
+  string(REGEX REPLACE "\n$" "" arg "${arg}")
+  list(APPEND args "${arg}")
+endif()
+set(status 0)
+if(EXISTS ${dir}/${name}.status)
+  file(STRINGS ${dir}/${name}.status status LIMIT_COUNT 1)
+endif()
+execute_process(COMMAND ${DRIVER} ${args} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+file(READ ${dir}/${name}.expected expected)
+if(NOT rc STREQUAL status)
+  message(FATAL_ERROR "exit status ${rc}, expected ${status}\nstderr:\n${err}\nstdout:\n${out}")
+endif()
+if(NOT out STREQUAL expected)
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${name}.actual "${out}")
+  message(FATAL_ERROR "transcript differs from ${name}.expected; actual written to "
+                      "${CMAKE_CURRENT_BINARY_DIR}/${name}.actual\n${out}")
+endif()
