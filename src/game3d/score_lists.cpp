@@ -1,0 +1,37 @@
+#include "game3d/score_lists.h"
+
+namespace dorvan::game3d {
+
+std::vector<std::string> highScoreEntries() {
+  std::vector<std::string> entries;
+  for (const HighScore& holder : kHighScores) {
+    entries.emplace_back(holder.name);
+    entries.push_back("\t\t\t\t" + std::string(holder.text));
+  }
+  return entries;
+}
+
+std::string_view winnerByScore(int blueScore, int redScore) {
+  if (blueScore == redScore) return "Tie";
+  return blueScore > redScore ? "Blue" : "Red";
+}
+
+std::string roundLine(int round, int blueScore, int redScore) {
+  return "Round " + std::to_string(round) + " -" + std::string(winnerByScore(blueScore, redScore)) +
+         "\t\t" + std::to_string(blueScore) + "\t\t" + std::to_string(redScore);
+}
+
+std::string subtotalLine(int blueTotal, int redTotal) {
+  return "  Subtotal -" + std::string(winnerByScore(blueTotal, redTotal)) + "\t\t" +
+         std::to_string(blueTotal) + "\t\t" + std::to_string(redTotal);
+}
+
+void CumulativeScores::addRound(int blueScore, int redScore) {
+  entries_.push_back(roundLine(nextRound(), blueScore, redScore));
+  blueTotal_ += blueScore;
+  redTotal_ += redScore;
+  entries_.push_back(subtotalLine(blueTotal_, redTotal_));
+  entries_.push_back(" ");
+}
+
+}  // namespace dorvan::game3d
