@@ -10,6 +10,27 @@ std::optional<TableView> Form::table(std::string_view) const {
   return std::nullopt;
 }
 
+std::vector<std::string> Form::invariantViolations() const {
+  std::vector<std::string> problems;
+  std::map<std::string, int> selectedOptions;
+  for (const Control& c : controls_) {
+    std::string label = c.name + "(" + std::to_string(c.index) + ")";
+    if (find(c.name, c.index) != &c) problems.push_back(label + " is not found by its name");
+    if ((c.kind == ControlKind::CheckBox || c.kind == ControlKind::OptionButton) &&
+        c.value != 0 && c.value != 1)
+      problems.push_back(label + " has value " + std::to_string(c.value));
+    if (c.kind == ControlKind::OptionButton && c.value == 1) ++selectedOptions[c.container];
+    if (c.width < 0 || c.height < 0) problems.push_back(label + " has a negative size");
+    if (!c.container.empty() && !find(c.container))
+      problems.push_back(label + " lies in a missing container");
+    if (!c.parentMenu.empty() && !find(c.parentMenu))
+      problems.push_back(label + " hangs under a missing menu");
+  }
+  for (const auto& [container, count] : selectedOptions)
+    if (count > 1) problems.push_back("more than one option selected in '" + container + "'");
+  return problems;
+}
+
 Control& Form::add(ControlKind kind, std::string name, int index) {
   auto key = std::make_pair(foldName(name), index);
   if (byName_.count(key)) throw std::logic_error("control added twice: " + name);
