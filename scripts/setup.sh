@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian 12 machine lacks to build and test the game, through apt.
+set -euo pipefail
+packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev libgtest-dev
+          fonts-dejavu-core)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
