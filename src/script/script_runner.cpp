@@ -43,13 +43,17 @@ std::string tableText(const forms::TableView& table) {
 
 }  // namespace
 
-ScriptRunner::ScriptRunner(std::ostream& transcript, std::string commandLine)
+ScriptRunner::ScriptRunner(std::ostream& transcript, std::string commandLine, Registrar registrar,
+                           const std::string& startupForm)
     : out_(transcript), platform_(transcript) {
   app_ = std::make_unique<forms::Application>(platform_, std::move(commandLine));
   platform_.attach(*app_);
   platform_.setWorkingDirectory(std::filesystem::current_path().string());
-  startup::registerForms(*app_);
-  app_->start("Form3");
+  if (registrar)
+    registrar(*app_);
+  else
+    startup::registerForms(*app_);
+  app_->start(startupForm);
   platform_.syncTimers();
 }
 
@@ -61,10 +65,11 @@ forms::Control& ScriptRunner::control(forms::Form& form, const std::string& name
 }
 
 void ScriptRunner::execute(const std::string& text, int line) {
+  size_t first = text.find_first_not_of(" \t\r");
+  if (first == std::string::npos || text[first] == '#') return;
   auto tokens = tokenize(text);
   if (!tokens) throw ScriptError{line, "bad quoting"};
   std::vector<Token>& t = *tokens;
-  if (t.empty() || (!t[0].quoted && t[0].text[0] == '#')) return;
   if (t[0].quoted) throw ScriptError{line, "a command must come first"};
   const std::string& cmd = t[0].text;
   auto fail = [&](const std::string& what) { throw ScriptError{line, what}; };

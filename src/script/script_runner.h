@@ -2,6 +2,7 @@
 // Runs a driver script against the program: parses each line and carries it out on the
 // active window through the same application events that the desktop shell delivers.
 
+#include <functional>
 #include <istream>
 #include <memory>
 #include <ostream>
@@ -20,8 +21,12 @@ struct ScriptError {
 
 class ScriptRunner {
  public:
-  // Starts the program with the given command line, as the game starts.
-  ScriptRunner(std::ostream& transcript, std::string commandLine);
+  using Registrar = std::function<void(forms::Application&)>;
+
+  // Starts the program with the given command line, as the game starts. Tests may start
+  // windows of their own instead: `registrar` makes them known and `startupForm` loads first.
+  ScriptRunner(std::ostream& transcript, std::string commandLine, Registrar registrar = {},
+               const std::string& startupForm = "Form3");
 
   // Runs one script line (1-based number for error reports). Throws ScriptError.
   void execute(const std::string& line, int lineNumber);
