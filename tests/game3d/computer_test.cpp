@@ -44,8 +44,8 @@ TEST(Computer3d, DrawsFromTheProgramsSequenceAmongSafeLines) {
   EXPECT_EQ(move.lines, std::vector<int>{39});
 
   Position position;
-  draw(position, Variant::kMerrin, {1, 11},
-       kBlue);  // square 1 has two sides: 3 and 12 give it away
+  // Square 1 has two sides: 3 or 12 would give it away.
+  draw(position, Variant::kMerrin, {1, 11}, kBlue);
   EXPECT_EQ(danger(position, Variant::kMerrin), (std::vector<int>{1, 11, 3, 12}));
   move = chooseComputerMove(position, Variant::kMerrin, [] { return 0.999999; });
   EXPECT_EQ(move.candidates.size(), 50u);
@@ -76,32 +76,6 @@ TEST(Computer3d, FallsBackOnlyWhenEveryFreeLineGivesABoxAway) {
     for (int line : move.candidates) {
       EXPECT_NE(std::find(risky.begin(), risky.end(), line), risky.end()) << line;
     }
-  }
-}
-
-// Two computers play whole games: every box is scored exactly once.
-TEST(Computer3d, WholeGameScoresEveryBoxOnce) {
-  for (Variant variant : {Variant::kMerrin, Variant::kDorvan}) {
-    platform::RandomSource random;
-    Position position;
-    int redtomove = 0;
-    int boxes[3] = {}, points[3] = {};
-    while (movesLeft(position) > 0) {
-      const Side side = sideToMove(redtomove);
-      const ComputerMove move =
-          chooseComputerMove(position, variant, [&] { return random.next(); });
-      ASSERT_FALSE(move.lines.empty());
-      redtomove = side == kRed ? 0 : 1;
-      for (int line : move.lines) drawLine(position, variant, line, side);
-      const MoveScore score = scoreMove(position, variant, side, redtomove);
-      EXPECT_EQ(score.completed > 0, move.play == ComputerPlay::kTake);
-      for (int box : score.boxes) position.claimed[box] = 1;
-      boxes[score.scorer] += score.completed;
-      points[side] += score.points;
-      redtomove = score.redtomove;
-    }
-    EXPECT_EQ(boxes[kRed] + boxes[kBlue], boxCount(variant));
-    EXPECT_GE(points[kRed] + points[kBlue], 1000 * boxCount(variant));
   }
 }
 

