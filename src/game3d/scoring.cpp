@@ -10,7 +10,8 @@ SideCounts countSides(const Position& position, Variant variant, Side mover) {
   for (int box = 1; box <= boxCount(variant); ++box) {
     for (int slot = 1; slot <= sides; ++slot) {
       const int mark = boxMark(position, variant, box, slot);
-      const bool counts = variant == Variant::kDuomar ? mark == mover : mark != 0;
+      // An undrawn slot never counts, whoever is named as the mover.
+      const bool counts = mark != kNobody && (variant != Variant::kDuomar || mark == mover);
       if (counts) ++sidecount[box];
     }
   }

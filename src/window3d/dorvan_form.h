@@ -1,14 +1,102 @@
 #pragma once
 // The 3D game window: the lattice in perspective, its counters, menus and move exchange.
+//
+// The window keeps the game's state as the rules describe it (`lineowner`, `sqmarks`,
+// `cubemarks`, `claimed`, whose turn it is) and shows everything else in its controls: the
+// counters are label captions and are read back from them, the options are menu check marks.
+// The game3d engine works out what a line scores; this class applies it to the window.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "forms/form.h"
+#include "game3d/move_clock.h"
+#include "game3d/position.h"
+#include "game3d/sides.h"
 
 namespace dorvan::window3d {
 
 class DorvanForm : public forms::Form {
  public:
   explicit DorvanForm(forms::Application& app);
+
   void Form_Load() override;
+  std::optional<forms::TableView> table(std::string_view name) const override;
+  std::vector<std::string> invariantViolations() const override;
+
+  // A click on one of the targets over the drawing.
+  void Label22_Click(int index);
+
+  // Draws `line` for the side to move: refused with a message when it is taken, otherwise
+  // painted, recorded and scored. A line chosen on the board is shown as the last move; a typed
+  // one is not, so the clipboard keeps this machine's own last move.
+  void playLine(int line, bool chosenOnBoard);
+
+  // What follows every drawn line: scoring, whose turn, the status line, the highlight of each
+  // completed box, the moves left, and then the end of the game or the computer's reply.
+  // `afterComputerTake` skips the menus and the clock, which the computer's turn has dealt with.
+  void aftermove(bool afterComputerTake = false);
+
+  void new_Click();
+  void game_Click(int index);
+  void ip_Click(int index);
+  void play_Click();
+  void quit_Click();
+  void grid_Click();
+
+  // Painting and showing a move.
+  void anpaint(int ant);
+  void markmov(int move);
+  void viewrefresh();
+
+ private:
+  void addControls();
+  void addBoard();
+  void addMenus();
+  void wireHandlers();
+
+  void invalidmove();
+  void showTurn();
+  void paintLine(int line, forms::Color colour);
+  void showCompletedBox(int box, game3d::Variant variant);
+  void showbox();
+  void restorebox();
+  void endOfGame();
+  void resetDrawing();
+  void setMenusEnabled(bool enabled);
+  // 8595 x 7485 twips, centred on the screen.
+  void restoreNormalSize();
+  void restartMoveClock();
+  void stopMoveClock();
+
+  // Hooks for the parts of the window that come later: the computer's turn, the clock's tick,
+  // the cumulative scores. Each does nothing yet.
+  void computerMove();
+  void Timer1_Timer();
+  void cuscore_Click();
+  void addRound();
+
+  // The variant whose item is checked in the Games menu, as the scoring reads it.
+  game3d::Variant checkedVariant() const;
+  bool onePlayer() const;
+  bool timeLimitInForce() const;
+  // A counter label's caption as a number (0 when it holds none) and adding to it.
+  int counter(std::string_view label) const;
+  void addToCounter(std::string_view label, int amount);
+
+  game3d::Position position_;
+  int mover_ = game3d::kNobody;  // the side that drew the last line
+  int redtomove_ = 0;
+  int gamevariant_ = 0;
+  int bluestarts_ = 1;
+  game3d::MoveClock clock_{game3d::kTimeLimit3d};
+  // The box whose completion is being shown: its lines and the colours they had.
+  std::array<int, game3d::kCubeEdges + 1> boxlines_{};
+  std::array<forms::Color, game3d::kCubeEdges + 1> savedcolors_{};
+  int boxSlots_ = 0;
 };
 
 }  // namespace dorvan::window3d

@@ -1,0 +1,84 @@
+#pragma once
+// The texts of the 3D window itself: its caption, the captions of its controls and menus, and
+// the pieces of a move-list line. The texts of the rules (status lines, messages, verdicts) are
+// the game's and live in game3d/texts.h.
+
+#include <array>
+#include <string_view>
+
+namespace dorvan::window3d::texts {
+
+inline constexpr std::string_view kCaption = "Dorvan 2004 - 2D, 3D, 4D (Kestrel) - Dorvan Squared";
+
+// Labels and buttons.
+inline constexpr std::string_view kBlue = "Blue";
+inline constexpr std::string_view kRed = "Red";
+inline constexpr std::string_view kScore = "Score";
+inline constexpr std::string_view kPoints = "Points";
+inline constexpr std::string_view kYourTurn = "Your turn";
+inline constexpr std::string_view kZero = "0";
+inline constexpr std::string_view kMovesLeft = "Moves left:";
+inline constexpr std::string_view kFrom = "From..";
+inline constexpr std::string_view kTo = "to..";
+inline constexpr std::string_view kText2 = "Text2";
+inline constexpr std::string_view kTimeLeft = "Time for your move";
+inline constexpr std::string_view kExample = "Example:";
+inline constexpr std::string_view kExampleMove = "mc3mc2";
+inline constexpr std::string_view kEnter = "Enter";
+inline constexpr std::string_view kPasteAndEnter = "Paste a move from  the clip board and enter";
+inline constexpr std::string_view kClear = "Clear";
+inline constexpr std::string_view kOption1 = "Option1";
+inline constexpr std::string_view kShowInverse = "Just 4 D fun of it - show inverse view";
+inline constexpr std::string_view kShowReverse = "Show reverse view";
+inline constexpr std::string_view kInvertInPlace = "Show which lines invert in place";
+inline constexpr std::string_view kMovesTitle = "Moves";
+inline constexpr std::string_view kCumulativeTitle = "Cumulative scores";
+inline constexpr std::string_view kTotals = "Totals";
+
+// Label8 between games and after a box: six spaces keep the label's height in the layout.
+inline constexpr std::string_view kBlankPoint = "      ";
+
+// A move-list line: number, three spaces, start point, " to ", end point, side tag.
+inline constexpr std::string_view kListGap = "   ";
+inline constexpr std::string_view kListTo = " to ";
+inline constexpr std::string_view kRedTag = "  --Red--";
+inline constexpr std::string_view kBlueTag = "  --Blue--";
+
+// Going back to one player while the two-player variant is chosen.
+inline constexpr std::string_view kDuomarStaysTwoPlayer = "   Duomar is a two player game only.";
+
+// Menus.
+inline constexpr std::string_view kGameMenu = "&Game";
+inline constexpr std::string_view kNew = "&New";
+inline constexpr std::string_view kAddGame = "A&dd another game";
+inline constexpr std::string_view kPlayAnyone = "&Play anyone anywhere";
+inline constexpr std::string_view kExit = "E&xit";
+inline constexpr std::string_view kPrograms = "Programs";
+inline constexpr std::array<std::string_view, 6> kLevels = {"2D Dorvan- Flatland and Bubbleland",
+                                                            "2D Dorvan- Beyond Bubbleland",
+                                                            "3D Dorvan- Squared",
+                                                            "3D Dorvan- The Wall",
+                                                            "3D Dorvan- Tetrix",
+                                                            "4D Dorvan- Basic"};
+inline constexpr std::string_view kGamesMenu = "Games Menu";
+inline constexpr std::array<std::string_view, 3> kVariants = {"&Merrin", "&Duomar", "&Dorvan"};
+inline constexpr std::string_view kOptions = "Options";
+inline constexpr std::array<std::string_view, 2> kPlayers = {"&1 Player", "&2 Player"};
+inline constexpr std::string_view kSuddenDeath = "Sudden Death";
+// Elements 1..10 of `sd`; element 0 does not exist.
+inline constexpr std::array<std::string_view, 11> kTimeLimits = {
+    "",           "No time limit", "2 minutes",  "1 1/2 minutes", "1 minute", "30 seconds",
+    "20 seconds", "15 seconds",    "10 seconds", "6 seconds",     "4 seconds"};
+inline constexpr std::string_view kDisplayMenu = "&Display";
+inline constexpr std::string_view kHighScores = "&High Scores";
+inline constexpr std::string_view kCumulative = "Cumulative scores";
+inline constexpr std::string_view kMoves = "&Moves";
+inline constexpr std::string_view kGrid = "&Grid";
+inline constexpr std::string_view kCheat = "C&heat";
+inline constexpr std::string_view kSound = "&Sound";
+inline constexpr std::string_view kHelpMenu = "&Help";
+inline constexpr std::string_view kRules = "&Rules and Help";
+inline constexpr std::string_view kAbout = "&About,,,";
+inline constexpr std::string_view kAboutToo = "About...";
+
+}  // namespace dorvan::window3d::texts
