@@ -1,0 +1,134 @@
+#pragma once
+// The on-screen window of one form. It knows no particular window: it builds widgets, menus and
+// timers from the form's controls, brings them up to date from the model after every event,
+// and hands every click, key and tick back to the application.
+
+#include <QMainWindow>
+#include <QRect>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "forms/form.h"
+
+class QAction;
+class QMenu;
+class QTimer;
+
+namespace dorvan::forms {
+class Application;
+}
+
+namespace dorvan::qt {
+
+class QtPlatform;
+class Surface;
+
+class FormWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  FormWindow(QtPlatform& shell, forms::Form& form);
+  ~FormWindow() override;
+
+  // False once the form has been unloaded: from then on the window never touches it.
+  bool attached() const { return form_ != nullptr; }
+  void detach();
+
+  // Brings the window, its widgets, menus and timers up to date with the form.
+  void sync();
+
+  // Mouse actions from the surfaces and widgets, delivered through the application.
+  void deliverClick(forms::Control& c);
+  void deliverMouseDown(forms::Control& c, int x, int y);
+  void deliverMouseMove(forms::Control& c, int x, int y);
+
+  Surface* client() const { return client_; }
+  // The widget of a windowed control (text box, button, picture box, ...), or nullptr.
+  QWidget* widgetFor(const forms::Control& c) const;
+  // The menu entry of a menu item, or nullptr.
+  QAction* actionFor(const forms::Control& c) const;
+
+  // Outer size of a window minus its client area, in pixels: borders, title and menu bar.
+  static constexpr int kFrameWidth = 8;
+  static constexpr int kFrameHeight = 30;
+  static constexpr int kMenuHeight = 20;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // What was last applied to a windowed control's widget.
+  struct Applied {
+    QRect geometry;
+    std::string caption;
+    forms::Color forecolor = 0;
+    forms::Color backcolor = 0;
+    int fontSize = 0;
+    bool fontBold = false;
+    int alignment = -1;
+    std::vector<std::string> items;
+    bool enabled = true;
+    bool visible = true;
+    bool first = true;
+  };
+  struct Windowed {
+    forms::Control* control;
+    QWidget* widget;
+    Applied applied;
+  };
+  struct MenuEntry {
+    forms::Control* control;
+    QAction* action;
+  };
+  struct TimerEntry {
+    QTimer* timer = nullptr;
+    std::uint64_t phase = 0;
+    int interval = 0;
+    bool running = false;
+  };
+  // A menu item, the menu it hangs under, and whether it is a separator or holds a menu.
+  using MenuShape =
+      std::vector<std::tuple<const forms::Control*, const forms::Control*, bool, bool>>;
+
+  void deliver(std::function<void(forms::Application&, forms::Form&)> event);
+  void addNewControls();
+  QWidget* makeWidget(forms::Control& c);
+  Surface* surfaceFor(const std::string& container) const;
+  void syncWindow();
+  void syncWidget(Windowed& w);
+  void syncPainted();
+  void syncTimers();
+  void syncMenus();
+  void rebuildMenus(const MenuShape& shape);
+  void syncFocus();
+  void runPaintHandler();
+
+  QtPlatform& shell_;
+  forms::Form* form_;
+  Surface* client_;
+  std::size_t knownControls_ = 0;
+  std::map<std::string, Surface*> containers_;  // picture boxes and frames, by folded name
+  std::vector<Windowed> windowed_;
+  std::map<const QObject*, forms::Control*> mouseWatched_;
+  std::map<const forms::Control*, TimerEntry> timers_;
+  MenuShape menuShape_;
+  std::vector<MenuEntry> menus_;
+  std::vector<QObject*> menuObjects_;
+
+  // What was last applied to the window itself.
+  std::string caption_;
+  QRect placed_;
+  bool placedOnce_ = false;
+  bool maximized_ = false;
+  bool hasMenus_ = false;
+  std::pair<std::string, int> focus_{"", forms::kNoIndex};
+};
+
+}  // namespace dorvan::qt

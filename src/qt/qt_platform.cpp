@@ -1,0 +1,275 @@
+#include "qt/qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEvent>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTime>
+#include <QTimer>
+#include <QUrl>
+#include <algorithm>
+#include <cmath>
+
+#include "forms/application.h"
+#include "qt/form_window.h"
+#include "qt/units.h"
+
+namespace dorvan::qt {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+namespace {
+
+// Swallows every mouse and key event while a pause that takes no input runs. Input from the
+// window system waits in its queue meanwhile (the pause's loop excludes it); this catches what
+// reaches the widgets by other roads, such as posted events.
+class InputBlocker : public QObject {
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::MouseMove:
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::Shortcut:
+      case QEvent::ShortcutOverride:
+      case QEvent::Wheel:
+      case QEvent::ContextMenu:
+      case QEvent::TouchBegin:
+      case QEvent::TouchUpdate:
+      case QEvent::TouchEnd:
+        return true;
+      default:
+        return false;
+    }
+  }
+};
+
+QString qs(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform() : inputBlocker_(std::make_unique<InputBlocker>()) {}
+
+QtPlatform::~QtPlatform() {
+  detach();
+}
+
+void QtPlatform::detach() {
+  for (auto& [form, window] : windows_) {
+    window->detach();
+    delete window;
+  }
+  windows_.clear();
+  app_ = nullptr;
+}
+
+bool QtPlatform::deliver(const std::function<void(forms::Application&)>& event) {
+  if (!takingEvents()) return false;
+  forms::Application& app = *app_;
+  try {
+    app.run([&] { event(app); });
+  } catch (const forms::ProgramEnded&) {
+    // Ended inside a pause's event: the pause unwinds the handler that waits in it.
+  } catch (const std::exception& e) {
+    qCritical("dorvan: an event handler failed: %s", e.what());
+  }
+  syncAll();
+  return true;
+}
+
+void QtPlatform::syncAll() {
+  if (ending_) return;
+  for (auto& [form, window] : windows_) window->sync();
+}
+
+FormWindow* QtPlatform::windowFor(const forms::Form& form) const {
+  auto it = windows_.find(&form);
+  return it == windows_.end() ? nullptr : it->second;
+}
+
+QWidget* QtPlatform::dialogParent() const {
+  if (!app_ || !app_->activeForm()) return nullptr;
+  FormWindow* window = windowFor(*app_->activeForm());
+  return window && window->isVisible() ? window : nullptr;
+}
+
+void QtPlatform::unwindIfEnded() const {
+  if (ending_) throw forms::ProgramEnded();
+}
+
+// ---- dialogs -------------------------------------------------------------------------------
+
+std::unique_ptr<QMessageBox> QtPlatform::makeMessageBox(const MessageRequest& request,
+                                                        QWidget* parent) {
+  auto box = std::make_unique<QMessageBox>(parent);
+  box->setWindowTitle(qs(request.title));
+  box->setText(qs(request.text));
+  switch (request.icon) {
+    case Icon::Info:
+      box->setIcon(QMessageBox::Information);
+      break;
+    case Icon::Question:
+      box->setIcon(QMessageBox::Question);
+      break;
+    case Icon::Warning:
+      box->setIcon(QMessageBox::Warning);
+      break;
+    case Icon::None:
+      box->setIcon(QMessageBox::NoIcon);
+      break;
+  }
+  if (request.buttons == Buttons::YesNo) {
+    QPushButton* yes = box->addButton(QMessageBox::Yes);
+    QPushButton* no = box->addButton(QMessageBox::No);
+    box->setDefaultButton(request.defaultButton == 2 ? no : yes);
+  } else {
+    box->setDefaultButton(box->addButton(QMessageBox::Ok));
+  }
+  return box;
+}
+
+Answer QtPlatform::messageBox(const std::string& text, const std::string& title, Buttons buttons,
+                              Icon icon, int defaultButton) {
+  MessageRequest request{text, title, buttons, icon, defaultButton};
+  if (messageHook_) return messageHook_(request);
+  syncAll();
+  std::unique_ptr<QMessageBox> box = makeMessageBox(request, dialogParent());
+  box->exec();
+  unwindIfEnded();
+  if (buttons == Buttons::Ok) return Answer::Ok;
+  switch (box->standardButton(box->clickedButton())) {
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return defaultButton == 2 ? Answer::No : Answer::Yes;
+  }
+}
+
+std::optional<std::string> QtPlatform::inputBox(const std::string& prompt,
+                                                const std::string& title) {
+  if (inputHook_) return inputHook_(prompt, title);
+  syncAll();
+  QInputDialog dialog(dialogParent());
+  dialog.setWindowTitle(qs(title));
+  dialog.setLabelText(qs(prompt));
+  dialog.setInputMode(QInputDialog::TextInput);
+  bool accepted = dialog.exec() == QDialog::Accepted;
+  unwindIfEnded();
+  if (!accepted) return std::nullopt;
+  return dialog.textValue().toStdString();
+}
+
+// ---- machine -------------------------------------------------------------------------------
+
+void QtPlatform::clipboardClear() {
+  QGuiApplication::clipboard()->clear();
+}
+
+void QtPlatform::clipboardSetText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(qs(text));
+}
+
+std::string QtPlatform::clipboardText() {
+  return QGuiApplication::clipboard()->text().toStdString();
+}
+
+void QtPlatform::beep() {
+  QApplication::beep();
+}
+
+double QtPlatform::secondsSinceMidnight() {
+  return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+void QtPlatform::pause(double seconds, platform::PauseKind kind) {
+  unwindIfEnded();
+  // What the handler changed so far shows while it waits (a highlighted box, say).
+  syncAll();
+  auto ms = static_cast<int>(std::ceil(seconds * 1000.0 - 1e-6));
+  if (ms <= 0) return;
+
+  bool noInput = kind == platform::PauseKind::NoInput;
+  QEventLoop loop;
+  pauses_.push_back(&loop);
+  if (noInput && noInputPauses_++ == 0) qApp->installEventFilter(inputBlocker_.get());
+  QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+  loop.exec(noInput ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents);
+  if (noInput && --noInputPauses_ == 0) qApp->removeEventFilter(inputBlocker_.get());
+  pauses_.erase(std::find(pauses_.begin(), pauses_.end(), &loop));
+  unwindIfEnded();
+}
+
+bool QtPlatform::startProcess(const std::string& commandText) {
+  QString command = qs(commandText).trimmed();
+  qsizetype space = command.indexOf(' ');
+  QString program = space < 0 ? command : command.left(space);
+  QStringList arguments =
+      space < 0 ? QStringList() : QProcess::splitCommand(command.mid(space + 1));
+  if (program.isEmpty()) return false;
+  // Our own helper programs are installed beside the game; anything else comes from PATH.
+  QFileInfo beside(QDir(QCoreApplication::applicationDirPath()).filePath(program));
+  QString path = beside.isFile() && beside.isExecutable() ? beside.filePath()
+                                                          : QStandardPaths::findExecutable(program);
+  if (path.isEmpty()) return false;
+  return QProcess::startDetached(path, arguments, QDir::currentPath());
+}
+
+void QtPlatform::openWebPage(const std::string& address) {
+  QDesktopServices::openUrl(QUrl::fromUserInput(qs(address)));
+}
+
+platform::ScreenSize QtPlatform::screenSize() {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  QSize size = screen ? screen->size() : QSize(1024, 768);
+  return {toTwips(size.width()), toTwips(size.height())};
+}
+
+std::string QtPlatform::workingDirectory() {
+  return QDir::toNativeSeparators(QDir::currentPath()).toStdString();
+}
+
+// ---- windows -------------------------------------------------------------------------------
+
+void QtPlatform::windowShown(forms::Form& form) {
+  if (windows_.count(&form)) return;
+  auto* window = new FormWindow(*this, form);
+  windows_[&form] = window;
+  window->sync();
+}
+
+void QtPlatform::windowUnloaded(forms::Form& form) {
+  auto it = windows_.find(&form);
+  if (it == windows_.end()) return;
+  FormWindow* window = it->second;
+  windows_.erase(it);
+  window->detach();
+  window->hide();
+  window->deleteLater();
+}
+
+void QtPlatform::programEnding() {
+  ending_ = true;
+  for (QEventLoop* loop : pauses_) loop->exit();
+  for (auto& [form, window] : windows_) window->hide();
+  QCoreApplication::exit(0);
+}
+
+}  // namespace dorvan::qt

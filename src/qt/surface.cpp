@@ -1,0 +1,140 @@
+#include "qt/surface.h"
+
+#include <qdrawutil.h>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "qt/form_window.h"
+#include "qt/units.h"
+
+namespace dorvan::qt {
+
+namespace {
+constexpr int kPictureBorder = 2;  // the sunken edge of a picture box, in pixels
+}
+
+Surface::Surface(FormWindow& window, forms::Control* container, Look look, QWidget* parent)
+    : QWidget(parent), window_(window), container_(container), look_(look) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QPoint Surface::origin() const {
+  return look_ == Look::Picture ? QPoint(kPictureBorder, kPictureBorder) : QPoint(0, 0);
+}
+
+void Surface::setBackground(const QColor& color) {
+  if (color == background_) return;
+  background_ = color;
+  update();
+}
+
+void Surface::setCaption(const QString& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  update();
+}
+
+void Surface::setItems(std::vector<Item> items) {
+  if (items == items_) return;
+  items_ = std::move(items);
+  update();
+}
+
+void Surface::setStrokes(std::vector<Stroke> strokes) {
+  if (strokes == strokes_) return;
+  strokes_ = std::move(strokes);
+  update();
+}
+
+const Surface::Item* Surface::labelAt(QPoint pos) const {
+  for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
+    if (it->kind == Item::Kind::Label && it->enabled && it->rect.contains(pos)) return &*it;
+  }
+  return nullptr;
+}
+
+void Surface::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), background_);
+  if (look_ == Look::Picture) {
+    qDrawWinPanel(&painter, rect(), palette(), true);
+  } else if (look_ == Look::Frame) {
+    QFontMetrics metrics(font());
+    int top = metrics.height() / 2;
+    qDrawShadeRect(&painter, QRect(0, top, width(), height() - top), palette(), true);
+    if (!caption_.isEmpty()) {
+      QRect text = metrics.boundingRect(caption_).adjusted(-2, 0, 2, 0);
+      text.moveTopLeft(QPoint(6, 0));
+      painter.fillRect(text, background_);
+      painter.setPen(palette().color(QPalette::WindowText));
+      painter.drawText(text, Qt::AlignCenter | Qt::TextShowMnemonic, caption_);
+    }
+  }
+  for (const Stroke& stroke : strokes_) {
+    painter.setPen(QPen(stroke.color, 1));
+    painter.drawLine(stroke.line);
+  }
+  for (const Item& item : items_) paintItem(painter, item);
+}
+
+void Surface::paintItem(QPainter& painter, const Item& item) const {
+  if (item.kind == Item::Kind::Line) {
+    QPen pen(item.color, std::max(1, item.width), item.style);
+    pen.setCapStyle(item.style == Qt::SolidLine && item.width > 1 ? Qt::RoundCap : Qt::FlatCap);
+    painter.setPen(pen);
+    painter.drawLine(item.line);
+    return;
+  }
+  if (!item.transparent) painter.fillRect(item.rect, item.back);
+  if (item.caption.isEmpty()) return;
+  int flags = Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
+  flags |= item.alignment == 1   ? Qt::AlignRight
+           : item.alignment == 2 ? Qt::AlignHCenter
+                                 : Qt::AlignLeft;
+  painter.save();
+  painter.setClipRect(item.rect);
+  painter.setFont(item.font);
+  painter.setPen(item.enabled ? item.fore
+                              : palette().color(QPalette::Disabled, QPalette::WindowText));
+  painter.drawText(item.rect, flags, item.caption);
+  painter.restore();
+}
+
+QPoint Surface::twipsWithin(const Item* item, QPoint pos) const {
+  QPoint corner = item ? item->rect.topLeft() : origin();
+  return {toTwips(pos.x() - corner.x()), toTwips(pos.y() - corner.y())};
+}
+
+void Surface::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !window_.attached()) return;
+  QPoint pos = event->position().toPoint();
+  const Item* label = labelAt(pos);
+  pressed_ = label ? label->control : container_;
+  if (!pressed_) return;
+  QPoint at = twipsWithin(label, pos);
+  window_.deliverMouseDown(*pressed_, at.x(), at.y());
+}
+
+void Surface::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  forms::Control* pressed = std::exchange(pressed_, nullptr);
+  if (!pressed || !window_.attached()) return;
+  // A click is a press and a release on the same control.
+  QPoint pos = event->position().toPoint();
+  const Item* label = labelAt(pos);
+  forms::Control* released = label ? label->control : rect().contains(pos) ? container_ : nullptr;
+  if (released == pressed) window_.deliverClick(*pressed);
+}
+
+void Surface::mouseMoveEvent(QMouseEvent* event) {
+  if (!window_.attached()) return;
+  QPoint pos = event->position().toPoint();
+  const Item* label = labelAt(pos);
+  forms::Control* target = label ? label->control : container_;
+  if (!target) return;
+  QPoint at = twipsWithin(label, pos);
+  window_.deliverMouseMove(*target, at.x(), at.y());
+}
+
+}  // namespace dorvan::qt

@@ -1,0 +1,88 @@
+#pragma once
+// A drawing surface: the client area of a window, a picture box or a frame. It paints the
+// window's strokes, its line objects and its labels (the lightweight controls that lie on it)
+// and turns mouse actions on labels into events; windowed controls are child widgets on top.
+
+#include <QWidget>
+#include <vector>
+
+#include "forms/control.h"
+
+namespace dorvan::qt {
+
+class FormWindow;
+
+class Surface : public QWidget {
+  Q_OBJECT
+
+ public:
+  enum class Look { Client, Picture, Frame };
+
+  // One line object or label as it is painted; equal items paint alike.
+  struct Item {
+    enum class Kind { Line, Label };
+    Kind kind = Kind::Line;
+    forms::Control* control = nullptr;
+    // Line objects.
+    QLine line;
+    QColor color;
+    int width = 1;
+    Qt::PenStyle style = Qt::SolidLine;
+    // Labels.
+    QRect rect;
+    QString caption;
+    QColor fore;
+    QColor back;
+    bool transparent = false;
+    QFont font;
+    int alignment = 0;
+    bool enabled = true;
+
+    bool operator==(const Item&) const = default;
+  };
+
+  struct Stroke {
+    QLine line;
+    QColor color;
+    bool operator==(const Stroke&) const = default;
+  };
+
+  // `container` is the picture box or frame this surface stands for; nullptr for the client.
+  Surface(FormWindow& window, forms::Control* container, Look look, QWidget* parent);
+
+  forms::Control* container() const { return container_; }
+  // Where the (0, 0) of the controls inside lies.
+  QPoint origin() const;
+
+  // Each setter repaints only when something changed.
+  void setBackground(const QColor& color);
+  void setCaption(const QString& caption);
+  void setItems(std::vector<Item> items);
+  void setStrokes(std::vector<Stroke> strokes);
+  const std::vector<Item>& items() const { return items_; }
+
+  // The enabled label that takes the mouse at a point (the topmost one), or nullptr.
+  const Item* labelAt(QPoint pos) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  void paintItem(QPainter& painter, const Item& item) const;
+  // Mouse position relative to a label's corner, or to the container's inside, in twips.
+  QPoint twipsWithin(const Item* item, QPoint pos) const;
+
+  FormWindow& window_;
+  forms::Control* container_;
+  Look look_;
+  QColor background_;
+  QString caption_;
+  std::vector<Item> items_;
+  std::vector<Stroke> strokes_;
+  forms::Control* pressed_ = nullptr;  // the label (or container) the button went down on
+};
+
+}  // namespace dorvan::qt
