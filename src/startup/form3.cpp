@@ -2,6 +2,7 @@
 
 #include "forms/application.h"
 #include "game4d/form2.h"
+#include "startup/about/about_form.h"
 #include "window3d/dorvan_form.h"
 
 namespace dorvan::startup {
@@ -34,6 +35,8 @@ void registerForms(forms::Application& app) {
                    [](forms::Application& a) { return std::make_unique<window3d::DorvanForm>(a); });
   app.registerForm("Form2",
                    [](forms::Application& a) { return std::make_unique<game4d::Form2>(a); });
+  app.registerForm("frmAbout",
+                   [](forms::Application& a) { return std::make_unique<AboutForm>(a); });
 }
 
 }  // namespace dorvan::startup
