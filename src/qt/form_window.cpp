@@ -139,7 +139,7 @@ void FormWindow::deliverMouseMove(Control& c, int x, int y) {
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
-  if (!form_) {
+  if (!form_ || shell_.ending()) {
     event->accept();
     return;
   }

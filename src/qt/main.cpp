@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     dorvan::startup::registerForms(app);
     bool running = app.start("Form3");
     platform.syncAll();
-    if (running && !app.ended()) status = QApplication::exec();
+    if (running && !app.ended()) status = platform.exec();
     platform.detach();
   }
   return status;

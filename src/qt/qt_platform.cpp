@@ -79,6 +79,14 @@ void QtPlatform::detach() {
   app_ = nullptr;
 }
 
+int QtPlatform::exec() {
+  if (ending_) return 0;
+  inMainLoop_ = true;
+  int status = QApplication::exec();
+  inMainLoop_ = false;
+  return status;
+}
+
 bool QtPlatform::deliver(const std::function<void(forms::Application&)>& event) {
   if (!takingEvents()) return false;
   forms::Application& app = *app_;
@@ -269,7 +277,8 @@ void QtPlatform::programEnding() {
   ending_ = true;
   for (QEventLoop* loop : pauses_) loop->exit();
   for (auto& [form, window] : windows_) window->hide();
-  QCoreApplication::exit(0);
+  // Leaves the main loop and every loop nested in it (dialogs included).
+  if (inMainLoop_) QCoreApplication::exit(0);
 }
 
 }  // namespace dorvan::qt

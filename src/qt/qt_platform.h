@@ -48,6 +48,9 @@ class QtPlatform : public platform::Platform {
   // The application is going away: every window is closed and no event reaches it any more.
   void detach();
 
+  // Runs the desktop's event loop until the program ends; returns its exit status.
+  int exec();
+
   // Runs one event in the application and then syncs every window. Returns false when the
   // event was dropped: during a pause that takes no input, or once the program is ending.
   bool deliver(const std::function<void(forms::Application&)>& event);
@@ -93,6 +96,7 @@ class QtPlatform : public platform::Platform {
   int noInputPauses_ = 0;
   std::unique_ptr<QObject> inputBlocker_;
   bool ending_ = false;
+  bool inMainLoop_ = false;
   MessageHook messageHook_;
   InputHook inputHook_;
 };

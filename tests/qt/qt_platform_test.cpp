@@ -1,0 +1,106 @@
+// The Qt platform's services: dialogs, processes, clipboard and screen.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "probe_form.h"
+
+namespace dorvan::qt::testing {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+TEST(QtPlatformDialogs, AMessageBoxHasExactlyTheButtonsIconDefaultAndTitleAskedFor) {
+  ensureQtApplication();
+  auto question = QtPlatform::makeMessageBox(
+      {"Game Over. Would you like to play again?", "", Buttons::YesNo, Icon::Question, 2}, nullptr);
+  EXPECT_TRUE(question->windowTitle().isEmpty());
+  EXPECT_EQ(question->icon(), QMessageBox::Question);
+  EXPECT_EQ(question->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(question->defaultButton(),
+            static_cast<QPushButton*>(question->button(QMessageBox::No)));
+
+  auto info = QtPlatform::makeMessageBox({"text", "No help", Buttons::Ok, Icon::Info, 1}, nullptr);
+  EXPECT_EQ(info->windowTitle(), "No help");
+  EXPECT_EQ(info->icon(), QMessageBox::Information);
+  EXPECT_EQ(info->standardButtons(), QMessageBox::Ok);
+  EXPECT_EQ(info->defaultButton(), static_cast<QPushButton*>(info->button(QMessageBox::Ok)));
+
+  EXPECT_EQ(QtPlatform::makeMessageBox({"", "", Buttons::Ok, Icon::Warning, 1}, nullptr)->icon(),
+            QMessageBox::Warning);
+  EXPECT_EQ(QtPlatform::makeMessageBox({"", "", Buttons::Ok, Icon::None, 1}, nullptr)->icon(),
+            QMessageBox::NoIcon);
+}
+
+TEST(QtPlatformDialogs, TheAnswerIsTheButtonPressed) {
+  ensureQtApplication();
+  QtPlatform shell;
+  auto press = [](QMessageBox::StandardButton which) {
+    QTimer::singleShot(0, [which] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      box->button(which)->click();
+    });
+  };
+  press(QMessageBox::Yes);
+  EXPECT_EQ(shell.messageBox("Again?", "", Buttons::YesNo, Icon::Question, 2), Answer::Yes);
+  press(QMessageBox::No);
+  EXPECT_EQ(shell.messageBox("Again?", "", Buttons::YesNo, Icon::Question, 1), Answer::No);
+}
+
+TEST(QtPlatformMachine, ProgramsStartFromBesideTheGameOrFromThePath) {
+  ensureQtApplication();
+  QtPlatform shell;
+  EXPECT_TRUE(shell.startProcess("true \\dorvan4.hlp"));
+  EXPECT_FALSE(shell.startProcess("dorvan-no-such-viewer \\dorvan4.hlp"));
+  EXPECT_FALSE(shell.startProcess(""));
+
+  // A helper installed beside the executable wins, and gets the rest of the command as arguments.
+  QTemporaryDir out;
+  QString helperPath = QDir(QCoreApplication::applicationDirPath()).filePath("dorvan-test-helper");
+  QFile helper(helperPath);
+  ASSERT_TRUE(helper.open(QIODevice::WriteOnly));
+  helper.write("#!/bin/sh\necho \"$1\" > \"$2.tmp\" && mv \"$2.tmp\" \"$2\"\n");
+  helper.close();
+  helper.setPermissions(helper.permissions() | QFileDevice::ExeOwner);
+  QString marker = out.filePath("ran");
+  EXPECT_TRUE(shell.startProcess("dorvan-test-helper \\dorvan4.hlp " + marker.toStdString()));
+  for (int i = 0; i < 100 && !QFile::exists(marker); ++i) pumpEvents(20);
+  QFile result(marker);
+  ASSERT_TRUE(result.open(QIODevice::ReadOnly));
+  EXPECT_EQ(result.readAll().trimmed(), "\\dorvan4.hlp");
+  QFile::remove(helperPath);
+}
+
+TEST(QtPlatformMachine, ClipboardScreenAndClock) {
+  ensureQtApplication();
+  QtPlatform shell;
+  shell.clipboardSetText("ml3mc3");
+  EXPECT_EQ(shell.clipboardText(), "ml3mc3");
+  shell.clipboardClear();
+  EXPECT_EQ(shell.clipboardText(), "");
+
+  QSize screen = QGuiApplication::primaryScreen()->size();
+  EXPECT_EQ(shell.screenSize().width, screen.width() * 15);
+  EXPECT_EQ(shell.screenSize().height, screen.height() * 15);
+
+  double now = shell.secondsSinceMidnight();
+  EXPECT_GE(now, 0.0);
+  EXPECT_LT(now, 86400.0);
+  EXPECT_EQ(shell.workingDirectory(), QDir::toNativeSeparators(QDir::currentPath()).toStdString());
+}
+
+}  // namespace
+}  // namespace dorvan::qt::testing

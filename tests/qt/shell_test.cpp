@@ -1,0 +1,250 @@
+// The desktop shell against the program's own windows and a small probe window.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QSet>
+#include <QTimer>
+
+#include "probe_form.h"
+#include "qt/form_window.h"
+#include "qt/surface.h"
+#include "qt/units.h"
+#include "startup/form3.h"
+
+namespace dorvan::qt::testing {
+namespace {
+
+using forms::ControlKind;
+using platform::PauseKind;
+
+QSet<QRgb> coloursOf(const QImage& image) {
+  QSet<QRgb> colours;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y) & 0xFFFFFFu);
+  return colours;
+}
+
+QImage clientImage(FormWindow& window) {
+  return window.client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint pos) {
+  QMouseEvent event(type, pos, widget->mapToGlobal(pos), Qt::LeftButton,
+                    type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                    Qt::NoModifier);
+  QCoreApplication::sendEvent(widget, &event);
+}
+
+void postClick(QWidget* widget, QPoint pos) {
+  QPointF global = widget->mapToGlobal(pos);
+  QCoreApplication::postEvent(
+      widget, new QMouseEvent(QEvent::MouseButtonPress, pos, global, Qt::LeftButton, Qt::LeftButton,
+                              Qt::NoModifier));
+  QCoreApplication::postEvent(
+      widget, new QMouseEvent(QEvent::MouseButtonRelease, pos, global, Qt::LeftButton, Qt::NoButton,
+                              Qt::NoModifier));
+}
+
+TEST(QtShellWindows, EveryWindowOfTheProgramOpensAndIsDrawn) {
+  for (const char* commandLine : {"", "4", "5"}) {
+    SCOPED_TRACE(commandLine);
+    Session s(commandLine);
+    startup::registerForms(*s.app);
+    ASSERT_TRUE(s.app->start("Form3"));
+    s.shell.syncAll();
+    forms::Form* form = s.app->activeForm();
+    ASSERT_NE(form, nullptr);
+    FormWindow& window = s.windowOf(*form);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowTitle().toStdString(), form->caption);
+    EXPECT_GT(coloursOf(window.grab().toImage()).size(), 1);
+
+    // Every colour of a line object that lies wholly on the window shows somewhere.
+    QImage client = clientImage(window);
+    QSet<QRgb> colours = coloursOf(client);
+    QRect area = client.rect();
+    for (const forms::Control& c : form->controls()) {
+      if (c.kind != ControlKind::Line || !c.container.empty() || !form->isShown(c)) continue;
+      if (!area.contains(toPixels(c.x1), toPixels(c.y1)) ||
+          !area.contains(toPixels(c.x2), toPixels(c.y2)))
+        continue;
+      QRgb wanted = toQColor(c.color, window.palette()).rgb() & 0xFFFFFFu;
+      EXPECT_TRUE(colours.contains(wanted)) << c.name << "(" << c.index << ")";
+    }
+  }
+}
+
+TEST(QtShellWindows, ALevelThatIsNotHereShowsItsMessageAndOpensNoWindow) {
+  Session s("3");
+  startup::registerForms(*s.app);
+  int boxes = 0;
+  s.shell.setMessageBoxHook([&](const QtPlatform::MessageRequest& request) {
+    ++boxes;
+    EXPECT_EQ(request.icon, platform::Icon::Info);
+    return platform::Answer::Ok;
+  });
+  EXPECT_FALSE(s.app->start("Form3"));
+  EXPECT_EQ(boxes, 1);
+  EXPECT_TRUE(s.app->openForms().empty());
+}
+
+TEST(QtShellDrawing, LinesLabelsAndContainersFollowTheModel) {
+  Session s;
+  ProbeForm& probe = s.openProbe();
+  FormWindow& window = s.windowOf(probe);
+  const QColor red(255, 0, 0), green(0, 255, 0), blue(0, 0, 255), yellow(255, 255, 0);
+
+  // Ln(1) runs along y = 100 px under the transparent target label; Ln(2) at y = 150 is hidden.
+  QImage image = clientImage(window);
+  EXPECT_EQ(image.pixelColor(100, 100), red);
+  EXPECT_EQ(image.pixelColor(100, 101), red);  // three pixels wide
+  EXPECT_FALSE(coloursOf(image).contains(green.rgb() & 0xFFFFFFu));
+  EXPECT_EQ(image.pixelColor(105, 227), yellow);  // the opaque label's background
+
+  probe.at("Ln", 1).color = 0xFF0000;
+  probe.at("Ln", 2).visible = true;
+  s.shell.syncAll();
+  image = clientImage(window);
+  EXPECT_EQ(image.pixelColor(100, 100), blue);
+  EXPECT_EQ(image.pixelColor(100, 150), green);
+
+  // The check box lies inside the picture box, and goes when the picture box goes.
+  QWidget* check = window.widgetFor(probe.at("Chk"));
+  ASSERT_NE(check, nullptr);
+  QWidget* picture = window.widgetFor(probe.at("Pic"));
+  EXPECT_EQ(check->parentWidget(), picture);
+  EXPECT_EQ(picture->geometry(), QRect(300, 20, 200, 200));
+  EXPECT_EQ(check->geometry().topLeft(), QPoint(2 + 10, 2 + 10));
+  EXPECT_TRUE(check->isVisible());
+  probe.at("Pic").visible = false;
+  s.shell.syncAll();
+  EXPECT_FALSE(check->isVisible());
+}
+
+TEST(QtShellInput, ClicksKeysAndMenusReachTheHandlersThroughTheModel) {
+  Session s;
+  ProbeForm& probe = s.openProbe();
+  FormWindow& window = s.windowOf(probe);
+
+  // A transparent label over the drawing takes the click; a press there released elsewhere not.
+  sendMouse(window.client(), QEvent::MouseButtonPress, {50, 100});
+  sendMouse(window.client(), QEvent::MouseButtonRelease, {50, 100});
+  EXPECT_EQ(probe.targetClicks, 1);
+  sendMouse(window.client(), QEvent::MouseButtonPress, {50, 100});
+  sendMouse(window.client(), QEvent::MouseButtonRelease, {250, 250});
+  EXPECT_EQ(probe.targetClicks, 1);
+
+  // The check box changes once, by the application, and shows the model's value.
+  auto* check = qobject_cast<QAbstractButton*>(window.widgetFor(probe.at("Chk")));
+  ASSERT_NE(check, nullptr);
+  check->click();
+  EXPECT_EQ(probe.at("Chk").value, 1);
+  EXPECT_EQ(probe.checkClicks, 1);
+  EXPECT_TRUE(check->isChecked());
+
+  // Enter presses the default button.
+  probe.pauseSeconds = 0;
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QCoreApplication::sendEvent(&window, &enter);
+  EXPECT_TRUE(probe.ranAfterPause);
+
+  // Menus: the bar holds the top items in order; separators, check marks and hidden items.
+  QList<QAction*> bar = window.menuBar()->actions();
+  ASSERT_EQ(bar.size(), 2);
+  EXPECT_EQ(bar[0]->text(), "&Game");
+  EXPECT_EQ(bar[1]->text(), "&Help");
+  ASSERT_NE(bar[0]->menu(), nullptr);
+  QList<QAction*> game = bar[0]->menu()->actions();
+  ASSERT_EQ(game.size(), 4);
+  EXPECT_EQ(game[0], window.actionFor(probe.at("mnuNew")));
+  EXPECT_TRUE(game[1]->isSeparator());
+  EXPECT_TRUE(game[2]->isChecked());
+  EXPECT_FALSE(game[3]->isVisible());
+
+  game[0]->trigger();
+  pumpEvents(10);
+  EXPECT_EQ(probe.newClicks, 1);
+  // Qt's own toggle of a checked item is undone: only handlers change the check mark.
+  game[2]->trigger();
+  pumpEvents(10);
+  EXPECT_TRUE(game[2]->isChecked());
+  probe.at("mnuSound").checked = false;
+  s.shell.syncAll();
+  EXPECT_FALSE(game[2]->isChecked());
+}
+
+TEST(QtShellPauses, APauseWithoutInputDropsTicksAndClicksAndStillRepaints) {
+  Session s;
+  ProbeForm& probe = s.openProbe();
+  FormWindow& window = s.windowOf(probe);
+  pumpEvents(100);
+  EXPECT_GT(probe.ticks, 0);  // the timer runs between events
+
+  probe.pauseKind = PauseKind::NoInput;
+  probe.pauseSeconds = 0.25;
+  QColor seenDuringPause;
+  QTimer::singleShot(60, [&] { postClick(window.client(), {50, 100}); });
+  QTimer::singleShot(120, [&] { seenDuringPause = clientImage(window).pixelColor(100, 100); });
+  QElapsedTimer clock;
+  clock.start();
+  s.shell.deliver([&](forms::Application& app) {
+    probe.at("Ln", 1).color = 0x00FF00;  // shown as the handler waits
+    app.click(probe, probe.at("Go"));
+  });
+  EXPECT_GE(clock.elapsed(), 240);
+  EXPECT_TRUE(probe.ranAfterPause);
+  EXPECT_EQ(probe.ticksDuringPause, 0);
+  EXPECT_EQ(probe.clicksDuringPause, 0);
+  EXPECT_EQ(seenDuringPause, QColor(0, 255, 0));
+
+  int ticksAfter = probe.ticks;
+  pumpEvents(100);
+  EXPECT_EQ(probe.targetClicks, 0);  // dropped, not kept for later
+  EXPECT_GT(probe.ticks, ticksAfter);
+}
+
+TEST(QtShellPauses, APauseThatLetsEventsRunRunsTicksAndEndingUnwindsIt) {
+  Session s;
+  ProbeForm& probe = s.openProbe();
+  FormWindow& window = s.windowOf(probe);
+
+  probe.pauseKind = PauseKind::LetEventsRun;
+  probe.pauseSeconds = 0.15;
+  s.shell.deliver([&](forms::Application& app) { app.click(probe, probe.at("Go")); });
+  EXPECT_TRUE(probe.ranAfterPause);
+  EXPECT_GT(probe.ticksDuringPause, 0);
+
+  // A tick that ends the program returns the pause at once; the waiting handler goes no further.
+  probe.ranAfterPause = false;
+  probe.pauseSeconds = 5;
+  probe.endOnTick = true;
+  QElapsedTimer clock;
+  clock.start();
+  s.shell.deliver([&](forms::Application& app) { app.click(probe, probe.at("Go")); });
+  EXPECT_LT(clock.elapsed(), 1000);
+  EXPECT_FALSE(probe.ranAfterPause);
+  EXPECT_TRUE(s.app->ended());
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST(QtShellWindows, TheCloseBoxUnloadsTheFormAndTheLastOneEndsTheProgram) {
+  Session s;
+  QPointer<FormWindow> window = &s.windowOf(s.openProbe());
+  window->close();
+  EXPECT_TRUE(s.app->ended());
+  EXPECT_TRUE(s.app->openForms().empty());
+  pumpEvents(10);
+  EXPECT_TRUE(window.isNull());
+}
+
+}  // namespace
+}  // namespace dorvan::qt::testing
