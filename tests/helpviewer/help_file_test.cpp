@@ -60,15 +60,5 @@ TEST_F(HelpFileLookup, ANameWithoutTheBackslashIsAPathOfItsOwn) {
   EXPECT_EQ(*find((root_ / "bin/dorvan4.hlp").string()).found, root_ / "bin/dorvan4.hlp");
 }
 
-TEST(HelpDataFolders, BesideTheProgramThenItsShareFolderThenTheInstalledOne) {
-  EXPECT_EQ(
-      dataFoldersFor("/opt/dorvan/bin", "/usr/share/dorvan"),
-      (std::vector<fs::path>{"/opt/dorvan/bin", "/opt/dorvan/share/dorvan", "/usr/share/dorvan"}));
-  EXPECT_EQ(dataFoldersFor("/usr/bin", "/usr/share/dorvan"),
-            (std::vector<fs::path>{"/usr/bin", "/usr/share/dorvan"}));
-  EXPECT_EQ(dataFoldersFor("/usr/bin", ""),
-            (std::vector<fs::path>{"/usr/bin", "/usr/share/dorvan"}));
-}
-
 }  // namespace
 }  // namespace dorvan::helpviewer

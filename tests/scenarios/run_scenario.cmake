@@ -15,7 +15,10 @@ set(status 0)
 if(EXISTS ${dir}/${name}.status)
   file(STRINGS ${dir}/${name}.status status LIMIT_COUNT 1)
 endif()
-execute_process(COMMAND ${DRIVER} ${args} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+# From the root folder, so that a transcript that shows the working directory (the boxes of a
+# help viewer that cannot start) reads the same on every machine and in every build folder.
+execute_process(COMMAND ${DRIVER} ${args} WORKING_DIRECTORY / OUTPUT_VARIABLE out
+                ERROR_VARIABLE err RESULT_VARIABLE rc)
 file(READ ${dir}/${name}.expected expected)
 if(NOT rc STREQUAL status)
   message(FATAL_ERROR "exit status ${rc}, expected ${status}\nstderr:\n${err}\nstdout:\n${out}")
