@@ -224,7 +224,7 @@ void DorvanForm::new_Click() {
   resetDrawing();
   position_ = {};
   for (const char* counter : {"Label5", "Label6", "Label29", "Label30"})
-    at(counter).caption = texts::kZero;
+    at(counter).caption = std::string(texts::kZero);
   at("List1").items.clear();
   forms::Control& status = at("Label33");
   status.forecolor = game3d::kBlueStatusColour;

@@ -1,0 +1,226 @@
+// The 3D window's board data and what a player sees while lines are played: the highlight of
+// completed boxes, the verdict over the play-again question, the move clock, and the window's
+// own consistency checks.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <sstream>
+
+#include "forms/application.h"
+#include "game3d/lattice_tables.h"
+#include "game3d/texts.h"
+#include "script/script_platform.h"
+#include "startup/form3.h"
+#include "window3d/board_geometry.h"
+#include "window3d/dorvan_form.h"
+
+namespace dorvan::window3d {
+namespace {
+
+double distanceToSegment(double px, double py, const Segment& s) {
+  const double dx = s.x2 - s.x1, dy = s.y2 - s.y1;
+  const double t =
+      std::clamp(((px - s.x1) * dx + (py - s.y1) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+  return std::hypot(px - s.x1 - t * dx, py - s.y1 - t * dy);
+}
+
+TEST(BoardGeometry, EveryTargetLiesOnTheLineItPlays) {
+  std::set<int> moves;
+  for (int k = 0; k < kTargetCount; ++k) {
+    const Target& t = kTargets[k];
+    if (t.move == 0) continue;
+    moves.insert(t.move);
+    const double distance =
+        distanceToSegment(t.left + t.width / 2.0, t.top + t.height / 2.0, kMainView[t.move]);
+    EXPECT_LT(distance, 150) << "target " << k << " is far from line " << t.move;
+  }
+  EXPECT_EQ(moves.size(), 54u) << "every line can be clicked";
+  EXPECT_EQ(kTargets[51].move, 0);
+  EXPECT_EQ(kTargets[72].move, 0);
+}
+
+TEST(BoardGeometry, EachViewStaysInItsArea) {
+  auto inside = [](const Segment& s, int left, int top, int right, int bottom) {
+    return std::min(s.x1, s.x2) >= left && std::max(s.x1, s.x2) <= right &&
+           std::min(s.y1, s.y2) >= top && std::max(s.y1, s.y2) <= bottom;
+  };
+  for (int k = 0; k < kMainSegments; ++k)
+    EXPECT_TRUE(inside(kMainView[k], 960, 720, 7560, 6120)) << "LN " << k;
+  for (int k = 1; k <= kSideSegments; ++k) {
+    EXPECT_TRUE(inside(kReverseView[k], 8280, 5160, 14880, 10560)) << "bN " << k;
+    EXPECT_TRUE(inside(kInverseView[k], 8160, 0, 14760, 5400)) << "aN " << k;
+  }
+}
+
+TEST(BoardGeometry, InverseSegmentsFallIntoGroupsOfMoves) {
+  // Moves that share an inverse segment share all of theirs, and the groups use each of the
+  // segments 1..54 exactly once.
+  std::set<std::array<int, 4>> groups;
+  for (int move = 1; move <= game3d::kLineCount; ++move) groups.insert(kInversePaint[move]);
+  std::vector<int> segments;
+  for (const auto& group : groups)
+    for (int element : group)
+      if (element != 0) segments.push_back(element);
+  std::sort(segments.begin(), segments.end());
+  std::vector<int> expected(54);
+  for (int i = 0; i < 54; ++i) expected[i] = i + 1;
+  EXPECT_EQ(segments, expected);
+}
+
+// The headless platform, looking at the window whenever the program pauses or asks.
+class WatchingPlatform : public script::ScriptPlatform {
+ public:
+  struct Pause {
+    double seconds;
+    platform::PauseKind kind;
+    std::vector<int> greenLines;
+    bool panelShown;
+  };
+
+  explicit WatchingPlatform(std::ostream& out) : ScriptPlatform(out) {}
+
+  void pause(double seconds, platform::PauseKind kind) override {
+    Pause seen{seconds, kind, {}, window->at("Picture1").visible};
+    for (int line = 1; line <= game3d::kLineCount; ++line)
+      if (window->at("LN", line).color == game3d::kHighlightColour &&
+          window->at("LN", line).borderWidth == 5)
+        seen.greenLines.push_back(line);
+    pauses.push_back(seen);
+    ScriptPlatform::pause(seconds, kind);
+  }
+
+  platform::Answer messageBox(const std::string& text, const std::string& title,
+                              platform::Buttons buttons, platform::Icon icon,
+                              int defaultButton) override {
+    const forms::Control& verdict = window->at("Label40");
+    verdicts.push_back(verdict.visible ? verdict.caption : "");
+    return ScriptPlatform::messageBox(text, title, buttons, icon, defaultButton);
+  }
+
+  forms::Form* window = nullptr;
+  std::vector<Pause> pauses;
+  std::vector<std::string> verdicts;
+};
+
+class PlayingTheWindow : public ::testing::Test {
+ protected:
+  PlayingTheWindow() : platform_(transcript_), app_(platform_, "") {
+    platform_.attach(app_);
+    startup::registerForms(app_);
+    app_.start("Form3");
+    window_ = static_cast<DorvanForm*>(app_.activeForm());
+    platform_.window = window_;
+  }
+
+  void click(const std::string& name, int index = forms::kNoIndex) {
+    forms::Control& c = window_->at(name, index);
+    app_.run([&] { app_.click(*window_, c); });
+  }
+  // Plays lines through their first click target, as a person would.
+  void play(std::initializer_list<int> lines) {
+    for (int line : lines) {
+      int target = 0;
+      while (kTargets[target].move != line) ++target;
+      click("Label22", target);
+    }
+  }
+  long scalar(const char* name) { return window_->table(name)->rows[0][0]; }
+  const std::string& caption(const char* name) { return window_->at(name).caption; }
+
+  std::ostringstream transcript_;
+  WatchingPlatform platform_;
+  forms::Application app_;
+  DorvanForm* window_ = nullptr;
+};
+
+TEST_F(PlayingTheWindow, CompletedSquareIsLitGreenWithoutInputThenRestored) {
+  click("ip", 1);
+  platform_.setTimeOfDay(43200.7);
+  play({1, 11, 3});
+  ASSERT_TRUE(platform_.pauses.empty());
+  play({12});  // Red closes square 1
+  ASSERT_EQ(platform_.pauses.size(), 1u);
+  const WatchingPlatform::Pause& p = platform_.pauses[0];
+  EXPECT_EQ(p.kind, platform::PauseKind::NoInput);
+  EXPECT_NEAR(p.seconds, 0.8, 1e-6) << "until half a second past the nearest whole second";
+  EXPECT_EQ(p.greenLines, (std::vector<int>{1, 3, 11, 12}));
+  EXPECT_FALSE(p.panelShown);
+  EXPECT_EQ(window_->at("LN", 12).color, game3d::kRedLineColour);
+  EXPECT_EQ(window_->at("LN", 1).color, game3d::kBlueLineColour);
+  EXPECT_EQ(caption("Label6"), "1");
+  EXPECT_EQ(caption("Label30"), "1000");
+  EXPECT_EQ(caption("Label33"), " Score!      Red goes again.");
+  EXPECT_EQ(scalar("redtomove"), 1);
+}
+
+TEST_F(PlayingTheWindow, CompletedCubeIsLitForASecondMore) {
+  click("ip", 1);
+  click("game", 2);
+  platform_.setTimeOfDay(43200.7);
+  play({1, 11, 3, 12, 37, 38, 40, 41, 13, 23, 15});
+  ASSERT_TRUE(platform_.pauses.empty()) << "squares do not count in this variant";
+  play({24});
+  ASSERT_EQ(platform_.pauses.size(), 1u);
+  EXPECT_NEAR(platform_.pauses[0].seconds, 1.3, 1e-6);
+  std::vector<int> cube(game3d::cubelines[1].begin() + 1, game3d::cubelines[1].end());
+  std::sort(cube.begin(), cube.end());
+  EXPECT_EQ(platform_.pauses[0].greenLines, cube);
+  EXPECT_EQ(caption("Label6"), "1");
+}
+
+TEST_F(PlayingTheWindow, OnePlayerMovesRestartTheClockTwoPlayerMovesDoNot) {
+  play({1});
+  EXPECT_TRUE(window_->at("Timer1").enabled);
+  EXPECT_EQ(scalar("timeleft"), 20000);
+  click("new");
+  click("new");
+  click("ip", 1);
+  play({2});
+  EXPECT_FALSE(window_->at("Timer1").enabled);
+}
+
+TEST_F(PlayingTheWindow, VerdictStandsOverThePlayAgainQuestion) {
+  click("ip", 1);
+  for (int line = 1; line < game3d::kLineCount; ++line) play({line});
+  ASSERT_TRUE(platform_.verdicts.empty());
+  platform_.queueAnswer("no", false);
+  play({game3d::kLineCount});
+  ASSERT_TRUE(app_.ended());
+  ASSERT_EQ(platform_.verdicts.size(), 1u);
+  const std::string expected = std::string(game3d::texts::pointsResult(
+                                   std::stoi(caption("Label29")), std::stoi(caption("Label30")))) +
+                               "\n" +
+                               std::string(game3d::texts::scoreResult(
+                                   std::stoi(caption("Label5")), std::stoi(caption("Label6"))));
+  EXPECT_EQ(platform_.verdicts[0], expected);
+}
+
+TEST_F(PlayingTheWindow, NextGameStartsWithoutTheVerdict) {
+  click("ip", 1);
+  for (int line = 1; line < game3d::kLineCount; ++line) play({line});
+  platform_.queueAnswer("yes", false);
+  play({game3d::kLineCount});
+  ASSERT_FALSE(app_.ended());
+  EXPECT_FALSE(platform_.verdicts.at(0).empty());
+  EXPECT_FALSE(window_->at("Label40").visible);
+  EXPECT_EQ(scalar("bluestarts"), 0);
+  EXPECT_EQ(caption("Label33"), "No score    Red's turn.");
+}
+
+TEST_F(PlayingTheWindow, ConsistencyChecksNoticeABrokenWindow) {
+  click("ip", 1);
+  play({1, 11, 3, 12, 5});
+  for (const std::string& problem : window_->invariantViolations()) ADD_FAILURE() << problem;
+  window_->at("Label34").caption = "54";
+  window_->at("LN", 5).borderWidth = 1;
+  window_->at("Label6").caption = "0";
+  EXPECT_EQ(window_->invariantViolations().size(), 5u)
+      << "moves left, a thin drawn line, its reverse twin, and the scores against both the "
+         "claimed boxes and the points";
+}
+
+}  // namespace
+}  // namespace dorvan::window3d
