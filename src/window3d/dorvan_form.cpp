@@ -43,12 +43,20 @@ DorvanForm::DorvanForm(forms::Application& app) : Form(app, "dorvan") {
 }
 
 void DorvanForm::addBoard() {
-  for (int k = 0; k < kMainSegments; ++k)
-    place(add(forms::ControlKind::Line, "LN", k), kMainView[k]);
-  for (int k = 1; k <= kSideSegments; ++k) {
-    place(add(forms::ControlKind::Line, "bN", k), kReverseView[k]);
-    place(add(forms::ControlKind::Line, "aN", k), kInverseView[k]);
-  }
+  // The segments beside the lines come first, so that a drawn line, thick in its mover's
+  // colour, lies on top of the thin coloured edges that run alongside it.
+  auto addViews = [&](bool movesLines) {
+    for (int k = 0; k < kMainSegments; ++k)
+      if (game3d::isLine(k) == movesLines)
+        place(add(forms::ControlKind::Line, "LN", k), kMainView[k]);
+    for (int k = 1; k <= kSideSegments; ++k)
+      if (game3d::isLine(k) == movesLines) {
+        place(add(forms::ControlKind::Line, "bN", k), kReverseView[k]);
+        place(add(forms::ControlKind::Line, "aN", k), kInverseView[k]);
+      }
+  };
+  addViews(false);
+  addViews(true);
   for (const GridMark& mark : kGrid) {
     forms::Control& label = add(forms::ControlKind::Label, "Label" + std::to_string(mark.label));
     label.caption = mark.text;
