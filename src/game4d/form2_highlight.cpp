@@ -1,0 +1,90 @@
+// The small procedures that moves, menus and turning share: filling the window's incidence
+// tables, flashing a completed unit, the hidden corner of the accurate 4D view and the diagram's
+// Cheat styling. None of them touches the game's state.
+
+#include "game3d/sides.h"
+#include "game4d/diagram.h"
+#include "game4d/form2.h"
+
+namespace dorvan::game4d {
+
+namespace {
+
+constexpr forms::Color kFlashColour = game3d::kHighlightColour;
+// A diagram element that is green already flashes in yellow instead.
+constexpr forms::Color kFlashOnGreen = 0x00FFFF;
+
+}  // namespace
+
+void Form2::settables() {
+  for (int square = 1; square <= kSquareCount; ++square) sqlines_[square] = sqlines[square];
+  for (int cell = 1; cell <= kCellCount; ++cell) celllines_[cell] = celllines[cell];
+}
+
+void Form2::flashon(int n) {
+  const int count = dorvanVariant() ? kLinesPerCell : kLinesPerSquare;
+  for (int i = 1; i <= count; ++i) {
+    const int position = flashlist[i];
+    if (!isPosition(position)) continue;
+    at("pow", position).color = kFlashColour;
+    at("slam", position).color = kFlashColour;
+  }
+  if (!cheatOn() || !isSquare(n)) return;
+  for (int k = 1; k <= kLinesPerSquare; ++k) {
+    const DiagramElement element = screenpositions[sqlines_[n][k]].diagram;
+    diagramElement(element).color =
+        diagramColour(element) == kFlashColour ? kFlashOnGreen : kFlashColour;
+  }
+}
+
+void Form2::flashoff(int n) {
+  const int count = dorvanVariant() ? kLinesPerCell : kLinesPerSquare;
+  for (int i = 1; i <= count; ++i) {
+    const int position = flashlist[i];
+    if (!isPosition(position)) continue;
+    at("pow", position).color = flashcolours[i];
+    at("slam", position).color = flashcolours[i];
+  }
+  if (!cheatOn() || !isSquare(n)) return;
+  for (int k = 1; k <= kLinesPerSquare; ++k) {
+    const DiagramElement element = screenpositions[sqlines_[n][k]].diagram;
+    diagramElement(element).color = diagramColour(element);
+  }
+}
+
+namespace {
+
+// The drawing lines of the hidden corner: the positions' main-view elements in the main view,
+// their second-view elements in the second.
+template <typename Visit>
+void forHiddenCorner(Visit visit) {
+  for (int position : hiddenCornerMain)
+    for (DrawingLine line : drawinglines(position)) visit(true, line);
+  for (int position : hiddenCornerSecond)
+    for (DrawingLine line : drawinglines(position)) visit(false, line);
+}
+
+}  // namespace
+
+void Form2::getfour() {
+  forHiddenCorner(
+      [this](bool mainView, DrawingLine line) { drawingLine(mainView, line).visible = true; });
+}
+
+void Form2::losefour() {
+  forHiddenCorner(
+      [this](bool mainView, DrawingLine line) { drawingLine(mainView, line).visible = false; });
+  for (int position : hiddenCornerMain) at("pow", position).visible = false;
+  for (int position : hiddenCornerSecond) at("slam", position).visible = false;
+}
+
+void Form2::quecheat() {
+  const forms::LineStyle style = cheatOn() ? forms::LineStyle::Dot : forms::LineStyle::Solid;
+  for (DiagramElement element : diagramLineElements) {
+    forms::Control& c = diagramElement(element);
+    c.style = style;
+    c.borderWidth = 1;
+  }
+}
+
+}  // namespace dorvan::game4d
