@@ -417,7 +417,39 @@ void FormWindow::syncWidget(Windowed& w) {
   a.first = false;
 }
 
+bool FormWindow::paintingChanged() {
+  // Compared in place, so that an unchanged window costs no copies.
+  auto fields = [](const Control& c) {
+    return std::tie(c.kind, c.x1, c.y1, c.x2, c.y2, c.left, c.top, c.width, c.height, c.color,
+                    c.forecolor, c.backcolor, c.borderWidth, c.style, c.caption, c.container,
+                    c.fontSize, c.alignment, c.transparent, c.fontBold, c.enabled, c.visible);
+  };
+  auto painted = [](const Control& c) {
+    return c.kind == ControlKind::Line || c.kind == ControlKind::Label;
+  };
+  auto sameStroke = [](const forms::Stroke& a, const forms::Stroke& b) {
+    return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.color == b.color;
+  };
+  bool same = std::equal(form_->strokes.begin(), form_->strokes.end(), strokeSources_.begin(),
+                         strokeSources_.end(), sameStroke);
+  std::size_t n = 0;
+  for (const Control& c : form_->controls()) {
+    if (!same) break;
+    if (!painted(c)) continue;
+    same = n < paintSources_.size() && paintSources_[n] == fields(c);
+    ++n;
+  }
+  if (same && n == paintSources_.size()) return false;
+
+  paintSources_.clear();
+  for (const Control& c : form_->controls())
+    if (painted(c)) paintSources_.emplace_back(fields(c));
+  strokeSources_ = form_->strokes;
+  return true;
+}
+
 void FormWindow::syncPainted() {
+  if (!paintingChanged()) return;
   std::map<Surface*, std::vector<Surface::Item>> painted;
   painted[client_];
   for (auto& [name, surface] : containers_) painted[surface];
@@ -490,22 +522,31 @@ void FormWindow::syncTimers() {
 }
 
 void FormWindow::syncMenus() {
-  MenuShape shape;
+  std::vector<MenuSource> sources;
   for (const Control& c : form_->controls()) {
-    if (!c.isMenuItem()) continue;
-    const Control* parent = c.parentMenu.empty() ? nullptr : form_->find(c.parentMenu);
-    shape.emplace_back(&c, parent, c.caption == "-", false);
+    if (c.isMenuItem()) sources.push_back({&c, c.parentMenu, c.caption == "-"});
   }
-  for (auto& [item, parent, separator, holdsMenu] : shape) {
-    holdsMenu = std::any_of(shape.begin(), shape.end(),
-                            [&](const auto& other) { return std::get<1>(other) == item; });
+  if (sources != menuSources_) {
+    menuSources_ = std::move(sources);
+    MenuShape shape;
+    for (const MenuSource& item : menuSources_) {
+      const Control* parent = item.parentMenu.empty() ? nullptr : form_->find(item.parentMenu);
+      shape.emplace_back(item.control, parent, item.separator, false);
+    }
+    for (auto& [item, parent, separator, holdsMenu] : shape) {
+      holdsMenu = std::any_of(shape.begin(), shape.end(),
+                              [&](const auto& other) { return std::get<1>(other) == item; });
+    }
+    if (shape != menuShape_) rebuildMenus(shape);
   }
-  if (shape != menuShape_) rebuildMenus(shape);
 
   for (MenuEntry& m : menus_) {
     const Control& c = *m.control;
     QAction* a = m.action;
-    if (!a->isSeparator() && a->text().toStdString() != c.caption) a->setText(text(c.caption));
+    if (!a->isSeparator() && c.caption != m.caption) {
+      m.caption = c.caption;
+      a->setText(text(c.caption));
+    }
     if (a->isEnabled() != c.enabled) a->setEnabled(c.enabled);
     if (a->isVisible() != c.visible) a->setVisible(c.visible);
     // Only a checked item is checkable, so unchecked items show no empty box.
@@ -548,7 +589,7 @@ void FormWindow::rebuildMenus(const MenuShape& shape) {
           action, &QAction::triggered, this, [this, c] { deliverClick(*c); }, Qt::QueuedConnection);
     }
     into->addAction(action);
-    menus_.push_back({c, action});
+    menus_.push_back({c, action, {}});
   }
   placedOnce_ = false;  // the client area moved down by the menu bar
 }

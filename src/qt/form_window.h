@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -86,7 +87,19 @@ class FormWindow : public QMainWindow {
   struct MenuEntry {
     forms::Control* control;
     QAction* action;
+    std::string caption;  // as last set on the action
   };
+  // A menu item's place in the menus as last built: which menu holds it, whether a separator.
+  struct MenuSource {
+    const forms::Control* control;
+    std::string parentMenu;
+    bool separator;
+    bool operator==(const MenuSource&) const = default;
+  };
+  // The fields that a line object's or label's painting depends on, as last painted.
+  using PaintSource = std::tuple<forms::ControlKind, int, int, int, int, int, int, int, int,
+                                 forms::Color, forms::Color, forms::Color, int, forms::LineStyle,
+                                 std::string, std::string, int, int, bool, bool, bool, bool>;
   struct TimerEntry {
     QTimer* timer = nullptr;
     std::uint64_t phase = 0;
@@ -103,6 +116,8 @@ class FormWindow : public QMainWindow {
   Surface* surfaceFor(const std::string& container) const;
   void syncWindow();
   void syncWidget(Windowed& w);
+  // True when the line objects, labels or strokes differ from what was last painted.
+  bool paintingChanged();
   void syncPainted();
   void syncTimers();
   void syncMenus();
@@ -119,6 +134,9 @@ class FormWindow : public QMainWindow {
   std::map<const QObject*, forms::Control*> mouseWatched_;
   std::map<const forms::Control*, TimerEntry> timers_;
   MenuShape menuShape_;
+  std::vector<MenuSource> menuSources_;
+  std::vector<PaintSource> paintSources_;
+  std::vector<forms::Stroke> strokeSources_;
   std::vector<MenuEntry> menus_;
   std::vector<QObject*> menuObjects_;
 

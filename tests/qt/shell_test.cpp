@@ -18,6 +18,7 @@
 #include "qt/form_window.h"
 #include "qt/surface.h"
 #include "qt/units.h"
+#include "startup/about/about_form.h"
 #include "startup/form3.h"
 
 namespace dorvan::qt::testing {
@@ -55,11 +56,13 @@ void postClick(QWidget* widget, QPoint pos) {
 }
 
 TEST(QtShellWindows, EveryWindowOfTheProgramOpensAndIsDrawn) {
-  for (const char* commandLine : {"", "4", "5"}) {
-    SCOPED_TRACE(commandLine);
+  // The game windows as the command line opens them, and the about window over each.
+  for (auto [commandLine, about] : {std::pair{"", false}, {"4", false}, {"5", false}, {"", true}}) {
+    SCOPED_TRACE(std::string("command line \"") + commandLine + (about ? "\", about" : "\""));
     Session s(commandLine);
     startup::registerForms(*s.app);
     ASSERT_TRUE(s.app->start("Form3"));
+    if (about) s.shell.deliver([](forms::Application& app) { startup::openAbout(app, "About"); });
     s.shell.syncAll();
     forms::Form* form = s.app->activeForm();
     ASSERT_NE(form, nullptr);
