@@ -214,7 +214,8 @@ void Form2::addTurning() {
   using namespace layout;
   forms::Control& heading = add(ControlKind::Label, "Label1");
   heading.caption = texts::kTurnHeading;
-  setPlace(heading, kColumnLeft + kFrameInsetX, kTurnTop, kColumnWidth, kLabelHeight);
+  setPlace(heading, kColumnLeft + kFrameInsetX, kTurnTop, kColumnWidth - kFrameInsetX,
+           kLabelHeight);
   heading.transparent = true;
 
   // Each set of buttons is a pad of three by three: the four plain arrows around the middle,

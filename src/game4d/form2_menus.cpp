@@ -6,6 +6,8 @@
 #include "game4d/click_targets.h"
 #include "game4d/form2.h"
 #include "game4d/form2_texts.h"
+#include "startup/about/about_form.h"
+#include "startup/help.h"
 
 namespace dorvan::game4d {
 
@@ -204,10 +206,16 @@ void Form2::cuscore_Click() {
   at("Picture1").visible = true;
 }
 
-void Form2::hlp_Click() {}
+void Form2::hlp_Click() {
+  startup::startHelp(app(), true);
+}
 
-void Form2::abb_Click() {}
+void Form2::abb_Click() {
+  startup::openAbout(app(), std::string(texts::kAboutCaption));
+}
 
-void Form2::abt_Click() {}
+void Form2::abt_Click() {
+  startup::openAbout(app(), std::string(texts::kAboutCaption));
+}
 
 }  // namespace dorvan::game4d

@@ -1,0 +1,269 @@
+#include "game4d/form2.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <tuple>
+#include <vector>
+
+#include "game4d/diagram.h"
+#include "game4d/form2_layout.h"
+#include "script/script_runner.h"
+
+namespace dorvan::game4d {
+namespace {
+
+using forms::Control;
+using forms::ControlKind;
+
+// The program started at the tesseract window, driven as a script drives it.
+struct Session {
+  explicit Session(const std::string& commandLine = "4") : runner(out, commandLine) {}
+
+  Form2& form() { return dynamic_cast<Form2&>(*runner.app().activeForm()); }
+  void run(const std::string& line) { runner.execute(line, 1); }
+
+  std::ostringstream out;
+  script::ScriptRunner runner;
+};
+
+std::string name(const Control& c) {
+  return c.name + "(" + std::to_string(c.index) + ")";
+}
+
+// Where a control lies in the window's client area, containers taken into account.
+Rect placeInWindow(const forms::Form& form, const Control& c) {
+  Rect r{c.left, c.top, c.width, c.height};
+  if (!c.container.empty()) {
+    const Rect outer = placeInWindow(form, form.at(c.container));
+    r.left += outer.left;
+    r.top += outer.top;
+  }
+  return r;
+}
+
+bool overlap(Rect a, Rect b) {
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+         b.top < a.top + a.height;
+}
+
+bool isPanelControl(const Control& c) {
+  return c.kind != ControlKind::Line && c.kind != ControlKind::MenuItem &&
+         c.kind != ControlKind::Timer && c.name != "Label2";
+}
+
+// What a person can see of every control, to compare the window before and after a change.
+using Look = std::tuple<bool, bool, int, forms::Color, int, forms::LineStyle, bool>;
+std::vector<Look> looks(const forms::Form& form) {
+  std::vector<Look> result;
+  for (const Control& c : form.controls())
+    result.emplace_back(c.visible, c.enabled, c.value, c.color, c.borderWidth, c.style, c.checked);
+  return result;
+}
+
+TEST(Form2Layout, PanelKeepsClearOfTheDrawingAndFitsA1280By800Screen) {
+  Session s;
+  const Form2& form = s.form();
+  // A 1280 x 800 screen leaves a client area of about 19100 x 10700 twips under the menu bar.
+  const Rect smallScreen{0, 0, 19100, 10700};
+  const Rect diagram{kDiagramPlacement.origin.x, kDiagramPlacement.origin.y, 2860, 2000};
+  for (const Control& c : form.controls()) {
+    if (!isPanelControl(c)) continue;
+    const Rect r = placeInWindow(form, c);
+    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.left + r.width <= smallScreen.width &&
+                r.top + r.height <= smallScreen.height)
+        << name(c) << " lies off a small screen";
+    if (c.container.empty()) {
+      EXPECT_FALSE(overlap(r, layout::kMainView)) << name(c) << " covers the main view";
+      EXPECT_FALSE(overlap(r, layout::kSecondView)) << name(c) << " covers the second view";
+      EXPECT_FALSE(overlap(r, diagram)) << name(c) << " covers the small diagram";
+    }
+  }
+  // Side by side controls of the panel do not cover one another either.
+  for (const Control& a : form.controls()) {
+    for (const Control& b : form.controls()) {
+      if (&a >= &b || !isPanelControl(a) || !isPanelControl(b) || a.container != b.container)
+        continue;
+      if (a.name == b.container || b.name == a.container) continue;
+      EXPECT_FALSE(overlap(placeInWindow(form, a), placeInWindow(form, b)))
+          << name(a) << " and " << name(b) << " overlap";
+    }
+  }
+}
+
+TEST(Form2Layout, DrawingLinesLieInTheirViews) {
+  Session s;
+  for (const Control& c : s.form().controls()) {
+    if (c.kind != ControlKind::Line || c.name == "pow" || c.name == "slam") continue;
+    const bool second = c.name[0] == 'm';
+    const bool main = c.name[0] == 'L' && c.name.size() == 2;
+    if (!second && !main) continue;
+    const Rect v = second ? layout::kSecondView : layout::kMainView;
+    for (auto [x, y] : {std::pair{c.x1, c.y1}, std::pair{c.x2, c.y2}}) {
+      EXPECT_TRUE(x >= v.left && x <= v.left + v.width && y >= v.top && y <= v.top + v.height)
+          << name(c) << " leaves its view at " << x << "," << y;
+    }
+  }
+}
+
+TEST(Form2Load, SizesToTheScreenAndLeavesNoHighlightShown) {
+  Session s;
+  s.runner.platform().setScreen(19200, 12000);
+  s.run("click opme 5");  // a fresh window on the smaller screen
+  Form2& form = s.form();
+  EXPECT_EQ(std::tie(form.width, form.height, form.left, form.top),
+            std::make_tuple(19200, 11500, 0, -50));
+  for (int p = 1; p <= kPositionCount; ++p) {
+    EXPECT_FALSE(form.at("pow", p).visible);
+    EXPECT_FALSE(form.at("slam", p).visible);
+    EXPECT_EQ(form.at("slam", p).style, forms::LineStyle::Solid);
+  }
+  EXPECT_EQ(form.at("List4").items.size(), 1u);
+  EXPECT_TRUE(form.invariantViolations().empty());
+}
+
+TEST(Form2Levels, HalfLevelAndBackRestoresEveryControl) {
+  Session s;
+  const std::vector<Look> before = looks(s.form());
+  s.run("click opmen 8");
+  EXPECT_NE(looks(s.form()), before);
+  // Only the frames of the purple, blue, green and white cells stay, in both views.
+  for (int frame = 1; frame <= kFrameCount; ++frame) {
+    const bool stays = frame == 3 || frame == 4 || frame == 5 || frame == 6;
+    EXPECT_EQ(s.form().at("L" + std::to_string(frame), 1).visible, stays) << frame;
+    EXPECT_EQ(s.form().at("m" + std::to_string(frame), 12).visible, stays) << frame;
+  }
+  s.run("click opmen 7");
+  EXPECT_EQ(looks(s.form()), before);
+}
+
+TEST(Form2Levels, StartingAtHalfLevelLooksLikeChoosingIt) {
+  Session chosen;
+  chosen.run("click opmen 8");
+  Session started("5");
+  EXPECT_EQ(looks(started.form()), looks(chosen.form()));
+}
+
+// The highlight colours before a flash, one per slot of `flashlist`.
+void prepareFlash(Form2& form, const std::vector<int>& positions) {
+  form.flashlist = {};
+  form.flashcolours = {};
+  for (std::size_t i = 0; i < positions.size(); ++i) {
+    const int p = positions[i];
+    form.at("pow", p).color = i % 2 ? 0xFF0000 : 0x0000FF;
+    form.at("slam", p).color = form.at("pow", p).color;
+    form.flashlist[i + 1] = p;
+    form.flashcolours[i + 1] = form.at("pow", p).color;
+  }
+}
+
+TEST(Form2Flash, EverySquareFlashesAndComesBackWithCheatOn) {
+  Session s;
+  s.run("click cht");
+  Form2& form = s.form();
+  for (int square = 1; square <= kSquareCount; ++square) {
+    const std::vector<int> lines(sqlines[square].begin() + 1, sqlines[square].end());
+    prepareFlash(form, lines);
+    const std::vector<Look> before = looks(form);
+    form.flashon(square);
+    for (int line : lines) {
+      EXPECT_EQ(form.at("pow", line).color, 0x00FF00u);
+      EXPECT_EQ(form.at("slam", line).color, 0x00FF00u);
+      const DiagramElement e = screenpositions[line].diagram;
+      const bool green = (e.array == DiagramArray::a && e.number == 5) ||
+                         (e.array == DiagramArray::Line && e.number == 2 && e.index == 2);
+      EXPECT_EQ(form.at(e.array == DiagramArray::a ? "a" + std::to_string(e.number)
+                                                   : "Line" + std::to_string(e.number),
+                        e.index)
+                    .color,
+                green ? 0x00FFFFu : 0x00FF00u)
+          << "square " << square << " line " << line;
+    }
+    form.flashoff(square);
+    EXPECT_EQ(looks(form), before) << "square " << square;
+  }
+}
+
+TEST(Form2Flash, WithoutCheatOnlyTheHighlightsChangeAndDorvanFlashesTwelve) {
+  Session s;
+  Form2& form = s.form();
+  const std::vector<int> cell7(celllines[kWhiteCell].begin() + 1, celllines[kWhiteCell].end());
+  prepareFlash(form, cell7);
+  std::vector<Look> before = looks(form);
+  form.flashon(5);
+  int changed = 0;
+  const std::vector<Look> during = looks(form);
+  for (std::size_t i = 0; i < before.size(); ++i) changed += before[i] != during[i];
+  EXPECT_EQ(changed, 2 * 4);  // Merrin flashes a square's four lines, in both views
+  form.flashoff(5);
+  EXPECT_EQ(looks(form), before);
+
+  s.run("click game 2");
+  before = looks(form);
+  form.flashon(kWhiteCell);
+  EXPECT_EQ(form.at("pow", cell7.back()).color, 0x00FF00u);
+  EXPECT_EQ(form.at("slam", cell7.back()).color, 0x00FF00u);
+  form.flashoff(kWhiteCell);
+  EXPECT_EQ(looks(form), before);
+}
+
+TEST(Form2AccurateView, LosefourHidesTheCornersAndGetfourShowsOnlyTheLines) {
+  Session s;
+  Form2& form = s.form();
+  for (int p : {8, 20, 22, 25, 6, 12, 16, 32}) {
+    form.at("pow", p).visible = true;
+    form.at("slam", p).visible = true;
+  }
+  form.losefour();
+  int hidden = 0;
+  for (const Control& c : form.controls())
+    if (c.kind == ControlKind::Line && !c.visible && c.name.size() == 2) ++hidden;
+  EXPECT_EQ(hidden, 2 * 12);
+  for (int p : hiddenCornerMain) EXPECT_FALSE(form.at("pow", p).visible);
+  for (int p : hiddenCornerSecond) EXPECT_FALSE(form.at("slam", p).visible);
+  EXPECT_TRUE(form.at("slam", 8).visible);  // each view loses only its own corner
+  form.getfour();
+  for (int p : hiddenCornerMain)
+    for (DrawingLine line : drawinglines(p))
+      EXPECT_TRUE(form.at("L" + std::to_string(line.frame), line.element).visible);
+  for (int p : hiddenCornerSecond) {
+    for (DrawingLine line : drawinglines(p))
+      EXPECT_TRUE(form.at("m" + std::to_string(line.frame), line.element).visible);
+    EXPECT_FALSE(form.at("slam", p).visible);
+  }
+}
+
+TEST(Form2Menus, NewGameThinsDrawnLinesResetsTheDiagramAndAlternatesTheOpener) {
+  Session s;
+  s.run("click cht");
+  Form2& form = s.form();
+  form.at("L2", 3).borderWidth = 4;
+  form.at("m8", 8).borderWidth = 3;
+  form.at("a3", 1).borderWidth = 2;
+  form.at("a3", 1).style = forms::LineStyle::Solid;
+  form.at("op").enabled = false;
+  s.run("click gmen 1");
+  EXPECT_EQ(form.at("L2", 3).borderWidth, 1);
+  EXPECT_EQ(form.at("m8", 8).borderWidth, 1);
+  EXPECT_EQ(form.at("a3", 1).borderWidth, 1);
+  EXPECT_EQ(form.at("a3", 1).style, forms::LineStyle::Dot);
+  EXPECT_TRUE(form.at("op").enabled);
+  EXPECT_EQ(form.table("redtomove")->rows[0][0], 1);
+  s.run("click gmen 1");
+  EXPECT_EQ(form.table("redtomove")->rows[0][0], 0);
+  EXPECT_EQ(form.table("bluestarts")->rows[0][0], 1);
+}
+
+TEST(Form2Invariants, CatchAFrameInTheWrongColourAndAPositionDrawnInPart) {
+  Session s;
+  Form2& form = s.form();
+  ASSERT_TRUE(form.invariantViolations().empty());
+  form.at("L3", 7).color = 0x123456;
+  EXPECT_FALSE(form.invariantViolations().empty());
+  form.at("L3", 7).color = form.at("L3", 1).color;
+  form.at("L2", 3).borderWidth = 4;  // one of position 1's three lines
+  EXPECT_FALSE(form.invariantViolations().empty());
+}
+
+}  // namespace
+}  // namespace dorvan::game4d
