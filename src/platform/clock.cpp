@@ -12,7 +12,7 @@ double secondsBetween(double from, double to) {
 
 void pauseToRoundedSecondPlus(Platform& platform, double offset, PauseKind kind) {
   double now = platform.secondsSinceMidnight();
-  double target = std::nearbyint(now) + offset;
+  double target = std::floor(now + 0.5) + offset;  // halves round up, as people round
   double length = target - now;
   if (length > 0) platform.pause(length, kind);
 }

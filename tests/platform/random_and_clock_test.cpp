@@ -60,7 +60,7 @@ TEST(Clock, WaitEndsHalfASecondAfterTheNearestWholeSecond) {
     double start, offset, expected;
   };
   for (Case c : {Case{100.0, 0.5, 0.5}, Case{100.4, 0.5, 0.1}, Case{100.6, 0.5, 0.9},
-                 Case{100.6, 1.0, 1.4}, Case{86399.7, 0.5, 0.8}}) {
+                 Case{100.6, 1.0, 1.4}, Case{100.5, 0.5, 1.0}, Case{86399.7, 0.5, 0.8}}) {
     RecordingClock clock;
     clock.now = c.start;
     pauseToRoundedSecondPlus(clock, c.offset, PauseKind::NoInput);
