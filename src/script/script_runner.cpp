@@ -167,9 +167,11 @@ void ScriptRunner::execute(const std::string& text, int line) {
     if (nameAndIndex(1, name, index) != t.size()) fail("unexpected text after show");
     forms::Form& form = active();
     if (index == forms::kNoIndex && !form.find(name)) {
-      for (forms::Form* open : app_->openForms()) {
-        if (forms::foldName(open->name()) == forms::foldName(name)) {
-          out_ << describe(*open) << "\n";
+      // Of several windows of one name, the one opened last.
+      const auto& open = app_->openForms();
+      for (auto it = open.rbegin(); it != open.rend(); ++it) {
+        if (forms::foldName((*it)->name()) == forms::foldName(name)) {
+          out_ << describe(**it) << "\n";
           return;
         }
       }

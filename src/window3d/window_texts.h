@@ -81,4 +81,10 @@ inline constexpr std::string_view kRules = "&Rules and Help";
 inline constexpr std::string_view kAbout = "&About,,,";
 inline constexpr std::string_view kAboutToo = "About...";
 
+// "A&dd another game": the name of the next opponent, which becomes the new window's caption.
+inline constexpr std::string_view kAddPrompt = "Name of additional opponent";
+inline constexpr std::string_view kAddTitle = "Who's next";
+// The about window's caption when it is opened from this window.
+inline constexpr std::string_view kAboutCaption = "Dorvan 2004 - 2D, 3D, 4D -- Squared";
+
 }  // namespace dorvan::window3d::texts
