@@ -1,5 +1,6 @@
 #include "script/script_platform.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <vector>
@@ -132,16 +133,16 @@ void ScriptPlatform::syncTimers() {
 
 void ScriptPlatform::runClockTo(std::int64_t target, bool fire) {
   while (!ended_) {
-    // The earliest timer due by the target; ties go to the older window, then declaration order.
+    // The earliest timer due by the target; ties go to the window opened first.
+    const auto& open = app_ ? app_->openForms() : std::vector<forms::Form*>{};
+    auto age = [&](const forms::Form* f) { return std::find(open.begin(), open.end(), f); };
     const TimerKey* earliest = nullptr;
     std::int64_t due = target + 1;
-    for (forms::Form* form : app_ ? app_->openForms() : std::vector<forms::Form*>{}) {
-      for (const forms::Control& c : form->controls()) {
-        auto it = timers_.find({form, &c});
-        if (it != timers_.end() && it->second.due < due) {
-          due = it->second.due;
-          earliest = &it->first;
-        }
+    for (const auto& [key, state] : timers_) {
+      if (state.due < due ||
+          (earliest && state.due == due && age(key.first) < age(earliest->first))) {
+        due = state.due;
+        earliest = &key;
       }
     }
     if (!earliest || due > target) break;
