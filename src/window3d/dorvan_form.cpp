@@ -122,6 +122,10 @@ void DorvanForm::wireHandlers() {
   at("quit").onClick = [this](int) { quit_Click(); };
   at("grid").onClick = [this](int) { grid_Click(); };
   at("cuscore").onClick = [this](int) { cuscore_Click(); };
+  at("high").onClick = [this](int) { high_Click(); };
+  at("Command6").onClick = [this](int) { command6_Click(); };
+  at("Command2").onClick = [this](int) { Command2_Click(); };
+  at("Command1").onClick = [this](int) { Command1_Click(); };
   at("Timer1").onTimer = [this](int) { Timer1_Timer(); };
 }
 
@@ -147,21 +151,23 @@ void DorvanForm::Form_Load() {
     at("aN", k).visible = false;
     at("bN", k).visible = false;
   }
+  // The cumulative record opens with one empty entry; the round numbers count from it.
+  at("List4").items.assign(1, "");
 }
 
 void DorvanForm::viewrefresh() {
   // The shells paint the window from its controls after every change; nothing is cached here.
 }
 
-int DorvanForm::counter(std::string_view label) const {
-  const std::string& text = at(label).caption;
+int DorvanForm::counter(std::string_view label, int index) const {
+  const std::string& text = at(label, index).caption;
   int value = 0;
   std::from_chars(text.data(), text.data() + text.size(), value);
   return value;
 }
 
-void DorvanForm::addToCounter(std::string_view label, int amount) {
-  at(label).caption = std::to_string(counter(label) + amount);
+void DorvanForm::addToCounter(std::string_view label, int amount, int index) {
+  at(label, index).caption = std::to_string(counter(label, index) + amount);
 }
 
 game3d::Variant DorvanForm::checkedVariant() const {

@@ -72,10 +72,18 @@ class DorvanForm : public forms::Form {
   void restartMoveClock();
   void stopMoveClock();
 
-  // Hooks for the parts of the window that come later: the computer's turn, the clock's tick,
-  // the cumulative scores. Each does nothing yet.
+  // The computer's turn: a take (after which it moves again) or one line that gives nothing
+  // away; each line is shown green for a second before it turns red.
   void computerMove();
+  void drawComputerLine(int line);
+  // The sudden-death clock's tick.
   void Timer1_Timer();
+  // Move exchange: "Enter", "Paste ... and enter" and "Clear".
+  void command6_Click();
+  void Command2_Click();
+  void Command1_Click();
+  // The score lists: the high-score table, the cumulative panel and a finished game's round.
+  void high_Click();
   void cuscore_Click();
   void addRound();
 
@@ -84,8 +92,8 @@ class DorvanForm : public forms::Form {
   bool onePlayer() const;
   bool timeLimitInForce() const;
   // A counter label's caption as a number (0 when it holds none) and adding to it.
-  int counter(std::string_view label) const;
-  void addToCounter(std::string_view label, int amount);
+  int counter(std::string_view label, int index = forms::kNoIndex) const;
+  void addToCounter(std::string_view label, int amount, int index = forms::kNoIndex);
 
   game3d::Position position_;
   int mover_ = game3d::kNobody;  // the side that drew the last line

@@ -71,12 +71,4 @@ void DorvanForm::quit_Click() {
   app().end();
 }
 
-void DorvanForm::cuscore_Click() {
-  // Showing and hiding the cumulative scores comes with the score lists.
-}
-
-void DorvanForm::addRound() {
-  // Recording the finished game's round comes with the score lists.
-}
-
 }  // namespace dorvan::window3d

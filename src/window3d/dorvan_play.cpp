@@ -260,12 +260,4 @@ void DorvanForm::stopMoveClock() {
   at("Timer1").setTimerEnabled(false);
 }
 
-void DorvanForm::computerMove() {
-  // The computer's turn in a one-player game comes with the computer opponent.
-}
-
-void DorvanForm::Timer1_Timer() {
-  // The clock's tick (counting down, the bar, the loss on time) comes with the move clock.
-}
-
 }  // namespace dorvan::window3d

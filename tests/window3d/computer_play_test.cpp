@@ -1,0 +1,244 @@
+// The 3D window against the computer: its replies as the person sees them, its takes and its
+// fallback over whole games, the move clock, typed and pasted moves, and the score panels.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "game3d/position.h"
+#include "game3d/scoring.h"
+#include "game3d/texts.h"
+#include "window_fixture.h"
+
+namespace dorvan::window3d {
+namespace {
+
+class AgainstTheComputer : public PlayingTheWindow {
+ protected:
+  int linesOf(int side) {
+    int count = 0;
+    for (int line = 1; line <= game3d::kLineCount; ++line) count += owner(line) == side;
+    return count;
+  }
+  int firstFreeLine() {
+    for (int line = 1; line <= game3d::kLineCount; ++line)
+      if (owner(line) == 0) return line;
+    return 0;
+  }
+  // Boxes of the variant that lack exactly one line, worked out from the lines drawn.
+  int boxesOneShort(game3d::Variant variant) {
+    game3d::Position position;
+    for (int line = 1; line <= game3d::kLineCount; ++line)
+      if (owner(line) != 0)
+        game3d::drawLine(position, variant, line, static_cast<game3d::Side>(owner(line)));
+    const game3d::SideCounts sides = game3d::countSides(position, variant, game3d::kRed);
+    return static_cast<int>(std::count(sides.begin() + 1, sides.begin() + 1 + boxCount(variant),
+                                       game3d::boxSides(variant) - 1));
+  }
+  long count(const std::string& text) {
+    return std::count(platform_.messages.begin(), platform_.messages.end(), text);
+  }
+};
+
+class WholeGames : public AgainstTheComputer,
+                   public ::testing::WithParamInterface<game3d::Variant> {};
+
+TEST_F(AgainstTheComputer, ReplyIsShownGreenForASecondThenDrawnRed) {
+  play({1});
+  ASSERT_EQ(platform_.pauses.size(), 2u);
+  for (const auto& pause : platform_.pauses) {
+    EXPECT_EQ(pause.kind, platform::PauseKind::NoInput);
+    EXPECT_DOUBLE_EQ(pause.seconds, 1.0);
+  }
+  EXPECT_TRUE(platform_.pauses[0].greenLines.empty()) << "the computer thinks first";
+  ASSERT_EQ(platform_.pauses[1].greenLines.size(), 1u);
+  const int reply = platform_.pauses[1].greenLines[0];
+  EXPECT_EQ(owner(reply), game3d::kRed);
+  EXPECT_EQ(window_->at("LN", reply).color, game3d::kRedLineColour);
+  EXPECT_EQ(window_->at("bN", reply).color, game3d::kRedLineColour);
+  EXPECT_EQ(caption("Text2"), game3d::moveName(reply));
+  EXPECT_EQ(caption("Label8"), game3d::startPoint(reply));
+  EXPECT_EQ(caption("Label10"), game3d::endPoint(reply));
+  EXPECT_EQ(window_->at("List1").items.size(), 1u) << "the computer's lines are not listed";
+  EXPECT_EQ(caption("Label33"), "No score    Blue's turn.");
+  EXPECT_EQ(window_->at("Label33").forecolor, game3d::kBlueStatusColour);
+  EXPECT_TRUE(window_->at("Label4").visible);
+  EXPECT_FALSE(window_->at("Label3").visible);
+  EXPECT_EQ(caption("Label34"), "52");
+  EXPECT_EQ(scalar("redtomove"), 0);
+  EXPECT_EQ(scalar("mover"), game3d::kRed);
+}
+
+TEST_F(AgainstTheComputer, TakesBoxesLowestFirstAsRedThenDrawsASafeLine) {
+  // Squares 1 and 5 are left one line short (12 and 24) by two people; then the computer plays.
+  click("ip", 1);
+  play({1, 11, 3, 13, 23, 15});
+  window_->ip_Click(0);
+  play({54});
+  EXPECT_EQ(owner(12), game3d::kRed);
+  EXPECT_EQ(owner(24), game3d::kRed);
+  ASSERT_GE(platform_.pauses.size(), 6u);
+  EXPECT_EQ(platform_.pauses[0].greenLines, std::vector<int>{12});
+  EXPECT_EQ(platform_.pauses[1].greenLines, (std::vector<int>{1, 3, 11, 12}));
+  EXPECT_EQ(platform_.pauses[2].greenLines, std::vector<int>{24});
+  EXPECT_EQ(platform_.pauses[3].greenLines, (std::vector<int>{13, 15, 23, 24}));
+  EXPECT_EQ(caption("Label6"), "2");
+  EXPECT_EQ(caption("Label30"), "2000") << "the computer's boxes earn Red's points";
+  EXPECT_EQ(caption("Label29"), "0");
+  EXPECT_EQ(caption("Label33"), "No score    Blue's turn.");
+  EXPECT_EQ(boxesOneShort(game3d::Variant::kMerrin), 0);
+  EXPECT_EQ(linesOf(game3d::kRed), 6) << "three lines by hand, two takes and one safe line";
+}
+
+// A whole game in which the person always draws the first free line, with the moves left in
+// sight: after every reply of the computer a box is left one line short exactly when it had no
+// safe line and said so.
+TEST_P(WholeGames, LeaveABoxOneShortOnlyWhenTheComputerHasToAndSaysSo) {
+  const game3d::Variant variant = GetParam();
+  click("game", game3d::variantIndex(variant));
+  window_->at("Label34").visible = true;
+  int fallbacks = 0;
+  while (!app_.ended()) {
+    const std::size_t before = platform_.messages.size();
+    const int redBefore = linesOf(game3d::kRed);
+    playOne(firstFreeLine());
+    if (app_.ended() || linesOf(game3d::kRed) == redBefore) continue;
+    const bool warned =
+        std::count(platform_.messages.begin() + static_cast<long>(before), platform_.messages.end(),
+                   std::string(game3d::texts::kNoGoodMoves)) == 1;
+    fallbacks += warned;
+    EXPECT_EQ(boxesOneShort(variant) > 0, warned) << "with " << linesOf(0) << " lines left";
+  }
+  EXPECT_GT(fallbacks, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(AgainstTheComputer, WholeGames,
+                         ::testing::Values(game3d::Variant::kMerrin, game3d::Variant::kDorvan));
+
+TEST_F(AgainstTheComputer, NoWarningWhileMovesLeftAreHidden) {
+  while (!app_.ended()) playOne(firstFreeLine());
+  EXPECT_EQ(count(std::string(game3d::texts::kNoGoodMoves)), 0);
+  EXPECT_EQ(std::stoi(caption("Label5")) + std::stoi(caption("Label6")), game3d::kSquareCount);
+}
+
+TEST_F(AgainstTheComputer, OpensANewGameAtOnceWhenRedStartsButNeverForTwoPeople) {
+  click("new");
+  EXPECT_EQ(linesOf(game3d::kRed), 1);
+  EXPECT_EQ(caption("Label34"), "53");
+  EXPECT_EQ(caption("Label33"), "No score    Blue's turn.");
+  click("new");
+  click("ip", 1);
+  click("new");
+  EXPECT_EQ(linesOf(game3d::kRed), 0);
+  EXPECT_EQ(scalar("redtomove"), 1);
+}
+
+TEST_F(AgainstTheComputer, ClockGivesTheFullTimeAfterTheReplyThenLoses) {
+  play({1});
+  EXPECT_EQ(scalar("timeleft"), 20000) << "no tick while the computer thinks";
+  platform_.advance(100);
+  EXPECT_EQ(caption("Label11"), "19900");
+  EXPECT_EQ(window_->at("Picture6").left, 1433);  // 19900 / 20000 of the 1440-twip track
+  platform_.advance(19900);
+  EXPECT_EQ(caption("Label11"), "0");
+  EXPECT_EQ(window_->at("Picture6").left, 0);
+  EXPECT_FALSE(app_.ended()) << "no time left is not yet too late";
+  platform_.advance(100);
+  EXPECT_EQ(platform_.messages, std::vector<std::string>{std::string(game3d::texts::kYouLose)});
+  EXPECT_TRUE(app_.ended());
+}
+
+TEST_F(AgainstTheComputer, ClockDoesNotRunForTwoPeople) {
+  click("ip", 1);
+  play({1, 2});
+  platform_.advance(60000);
+  EXPECT_FALSE(app_.ended());
+  EXPECT_EQ(caption("Label11"), "Front");
+}
+
+class ExchangingMoves : public PlayingTheWindow {
+ protected:
+  ExchangingMoves() { click("ip", 1); }
+  void enter(const std::string& text) {
+    window_->at("Text1").caption = text;
+    click("Command6");
+  }
+};
+
+TEST_F(ExchangingMoves, EntryControlsComeAndGoWithThePlayerMode) {
+  for (const char* name : {"Text1", "Command6", "Label38", "Label39", "Command2"})
+    EXPECT_TRUE(window_->at(name).visible) << name;
+  EXPECT_TRUE(window_->at("Command6").isDefault);
+  click("ip", 0);
+  for (const char* name : {"Text1", "Command6", "Label38", "Label39", "Command2"})
+    EXPECT_FALSE(window_->at(name).visible) << name;
+}
+
+TEST_F(ExchangingMoves, OnlyAnExactFreeMoveNameIsPlayed) {
+  play({5});
+  const auto board = window_->table("lineowner")->rows;
+  for (const std::string& text : std::vector<std::string>{
+           "FL3ML3", " fl3ml3", "fl3ml3 ", "ml3fl3", "", "fl3ml", std::string("fl3ml3\0", 7),
+           std::string(100000, 'f'), std::string("\xff\xfe\n\t")}) {
+    enter(text);
+    EXPECT_EQ(window_->table("lineowner")->rows, board) << text.size();
+  }
+  EXPECT_TRUE(platform_.messages.empty());
+  enter(std::string(game3d::moveName(5)));
+  EXPECT_EQ(platform_.messages, std::vector<std::string>{std::string(game3d::texts::kInvalidMove)});
+  EXPECT_EQ(caption("Text1"), "");
+  EXPECT_EQ(scalar("redtomove"), 1);
+  enter("br2br1");
+  EXPECT_EQ(owner(54), game3d::kRed);
+  EXPECT_EQ(caption("Text1"), "");
+  EXPECT_EQ(window_->at("List1").items.back(), "2   B-R-2 to B-R-1  --Red--");
+  EXPECT_EQ(caption("Text2"), game3d::moveName(5)) << "a typed move is not shown or sent back";
+}
+
+TEST_F(ExchangingMoves, PasteEntersWhatTheClipboardHolds) {
+  platform_.clipboardSetText("mc3mc2");
+  click("Command2");
+  EXPECT_EQ(owner(41), game3d::kBlue);
+  platform_.clipboardClear();
+  click("Command2");
+  EXPECT_EQ(scalar("redtomove"), 1);
+  EXPECT_TRUE(platform_.messages.empty());
+}
+
+class ScorePanels : public PlayingTheWindow {};
+
+TEST_F(ScorePanels, CumulativePanelWidensTheWindowAndPlayPutsItAway) {
+  click("cuscore");
+  EXPECT_TRUE(window_->at("cuscore").checked);
+  EXPECT_TRUE(window_->at("Picture1").visible);
+  EXPECT_EQ(window_->width, 14500);
+  EXPECT_EQ(window_->left, 7150);
+  EXPECT_EQ(window_->top, 4357);
+  click("cuscore");
+  EXPECT_FALSE(window_->at("cuscore").checked);
+  EXPECT_EQ(window_->width, 8595);
+  EXPECT_EQ(window_->left, 10102);
+  click("cuscore");
+  click("high");
+  EXPECT_TRUE(window_->at("Picture3").visible);
+  EXPECT_EQ(window_->at("List2").items.size(), 10u);
+  play({1});
+  EXPECT_FALSE(window_->at("Picture1").visible);
+  EXPECT_FALSE(window_->at("Picture3").visible);
+  EXPECT_FALSE(window_->at("cuscore").checked);
+  EXPECT_EQ(window_->width, 8595);
+}
+
+TEST_F(ScorePanels, ShownViewsKeepTheWindowSizeWhenThePanelGoes) {
+  window_->at("Check2").value = 1;
+  window_->width = 20000;
+  click("cuscore");
+  EXPECT_EQ(window_->width, 20000);
+  click("cuscore");
+  EXPECT_EQ(window_->width, 20000);
+  EXPECT_TRUE(window_->at("Picture1").visible) << "only the window's size hides the panel";
+}
+
+}  // namespace
+}  // namespace dorvan::window3d
