@@ -127,12 +127,17 @@ void DorvanForm::wireHandlers() {
   at("Command2").onClick = [this](int) { Command2_Click(); };
   at("Command1").onClick = [this](int) { Command1_Click(); };
   at("Timer1").onTimer = [this](int) { Timer1_Timer(); };
+  wireViewsAndOptions();
 }
 
 void DorvanForm::restoreNormalSize() {
-  const platform::ScreenSize screen = app().platform().screenSize();
   width = kNormalWidth;
   height = kNormalHeight;
+  centreOnScreen();
+}
+
+void DorvanForm::centreOnScreen() {
+  const platform::ScreenSize screen = app().platform().screenSize();
   left = static_cast<int>(screen.width / 2.0 - width / 2.0);
   top = static_cast<int>(screen.height / 2.0 - height / 2.0);
 }
@@ -263,6 +268,7 @@ std::vector<std::string> DorvanForm::invariantViolations() const {
       if (mark != 0 && mark != position_.lineowner[game3d::cubelines[cube][edge]])
         fail("cube " + to_string(cube) + " records an edge its line's owner did not draw");
     }
+  addViewViolations(problems);
   return problems;
 }
 

@@ -47,6 +47,20 @@ class DorvanForm : public forms::Form {
   void quit_Click();
   void grid_Click();
 
+  // The extra views and the smaller switches of the Display menu.
+  void Check1_Click();
+  void Check2_Click();
+  void Command3_Click();
+  void mvs_Click();
+  void ch_Click();
+  void snd_Click();
+  // The level menu, a further game window, help and the about window.
+  void cbm_Click(int index);
+  void add_Click();
+  void rulen_Click();
+  void ab_Click();
+  void abb_Click();
+
   // Painting and showing a move.
   void anpaint(int ant);
   void markmov(int move);
@@ -69,6 +83,13 @@ class DorvanForm : public forms::Form {
   void setMenusEnabled(bool enabled);
   // 8595 x 7485 twips, centred on the screen.
   void restoreNormalSize();
+  // Keeps the window's size and centres it on the screen.
+  void centreOnScreen();
+  // Shows or hides one of the extra views and gives the window the size the views need.
+  void showSideView(std::string_view view, bool shown, bool otherShown);
+  void wireViewsAndOptions();
+  // What is shown that its switch does not ask for, or hidden that it does.
+  void addViewViolations(std::vector<std::string>& problems) const;
   void restartMoveClock();
   void stopMoveClock();
 
