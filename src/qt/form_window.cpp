@@ -1,16 +1,23 @@
 #include "qt/form_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTextOption>
 #include <QTimer>
 #include <algorithm>
 
@@ -47,8 +54,67 @@ class ModelOptionButton : public QRadioButton {
   void nextCheckState() override {}
 };
 
+// List entries line up their tab-separated fields on the stops of the desktop's list boxes:
+// one every eight average character widths, where Qt's own default would be far wider.
+class TabStopDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    QStyleOptionViewItem plain = option;
+    initStyleOption(&plain, index);
+    const QString entry = plain.text;
+    plain.text.clear();
+    const QWidget* widget = option.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &plain, painter, widget);
+
+    QTextOption layout(Qt::AlignLeft | Qt::AlignVCenter);
+    layout.setWrapMode(QTextOption::NoWrap);
+    layout.setTabStopDistance(tabStop(option.fontMetrics));
+    QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &plain, widget);
+    bool selected = option.state & QStyle::State_Selected;
+    painter->save();
+    painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setFont(option.font);
+    painter->drawText(QRectF(area.adjusted(2, 0, 0, 0)), entry, layout);
+    painter->restore();
+  }
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    const QFontMetrics& metrics = option.fontMetrics;
+    const QString entry = index.data(Qt::DisplayRole).toString();
+    size.setWidth(metrics.size(Qt::TextExpandTabs, entry, tabStop(metrics)).width() + 8);
+    return size;
+  }
+
+ private:
+  static int tabStop(const QFontMetrics& metrics) { return 8 * metrics.averageCharWidth(); }
+};
+
 QString text(const std::string& s) {
   return QString::fromStdString(s);
+}
+
+// A command button breaks a caption too long for one line at its spaces, as the desktop's own
+// buttons did; a single word that is still too long is left whole.
+QString wrapped(const QString& caption, const QFontMetrics& metrics, int width) {
+  if (width <= 0 || metrics.horizontalAdvance(caption) <= width) return caption;
+  QStringList lines;
+  QString line;
+  for (const QString& word : caption.split(' ')) {
+    QString longer = line.isEmpty() ? word : line + ' ' + word;
+    if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+      lines << line;
+      line = word;
+    } else {
+      line = longer;
+    }
+  }
+  lines << line;
+  return lines.join('\n');
 }
 
 bool isContainer(const Control& c) {
@@ -226,6 +292,7 @@ QWidget* FormWindow::makeWidget(Control& c) {
     }
     case ControlKind::ListBox: {
       auto* list = new QListWidget(this);
+      list->setItemDelegate(new TabStopDelegate(list));
       connect(list, &QListWidget::itemClicked, this, [this, target] { deliverClick(*target); });
       return list;
     }
@@ -380,7 +447,13 @@ void FormWindow::syncWidget(Windowed& w) {
     case ControlKind::OptionButton:
     case ControlKind::CommandButton: {
       auto* button = static_cast<QAbstractButton*>(widget);
-      if (a.first || c.caption != a.caption) button->setText(text(c.caption));
+      if (c.kind == ControlKind::CommandButton) {
+        if (a.first || c.caption != a.caption || geometry != a.geometry ||
+            c.fontSize != a.fontSize || c.fontBold != a.fontBold)
+          button->setText(wrapped(text(c.caption), button->fontMetrics(), geometry.width() - 8));
+      } else if (a.first || c.caption != a.caption) {
+        button->setText(text(c.caption));
+      }
       if (c.kind != ControlKind::CommandButton) {
         button->setCheckable(true);
         if (button->isChecked() != (c.value != 0)) button->setChecked(c.value != 0);

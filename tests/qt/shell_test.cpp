@@ -7,11 +7,14 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QSet>
+#include <QStyleOptionViewItem>
 #include <QTimer>
 
 #include "probe_form.h"
@@ -84,6 +87,37 @@ TEST(QtShellWindows, EveryWindowOfTheProgramOpensAndIsDrawn) {
       EXPECT_TRUE(colours.contains(wanted)) << c.name << "(" << c.index << ")";
     }
   }
+}
+
+TEST(QtShellDrawing, LongButtonCaptionsWrapAndTabbedListEntriesFit) {
+  Session s("");
+  startup::registerForms(*s.app);
+  ASSERT_TRUE(s.app->start("Form3"));
+  forms::Form& form = *s.app->activeForm();
+  s.shell.deliver([&](forms::Application& app) {
+    app.click(form, form.at("ip", 1));
+    app.click(form, form.at("high"));
+  });
+  s.shell.syncAll();
+  FormWindow& window = s.windowOf(form);
+
+  auto* paste = qobject_cast<QPushButton*>(window.widgetFor(form.at("Command2")));
+  ASSERT_NE(paste, nullptr);
+  const QStringList lines = paste->text().split('\n');
+  EXPECT_GT(lines.size(), 3);
+  EXPECT_EQ(lines.join(' '), QString::fromStdString(form.at("Command2").caption));
+  for (const QString& line : lines)
+    EXPECT_LE(paste->fontMetrics().horizontalAdvance(line), paste->width()) << line.toStdString();
+
+  // A points entry starts with four tabs and still fits the list without scrolling.
+  auto* list = qobject_cast<QListWidget*>(window.widgetFor(form.at("List2")));
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->count(), 10);
+  QStyleOptionViewItem option;
+  option.initFrom(list);
+  const QSize entry = list->itemDelegate()->sizeHint(option, list->model()->index(1, 0));
+  EXPECT_GT(entry.width(), option.fontMetrics.horizontalAdvance("62,000"));
+  EXPECT_LT(entry.width(), list->viewport()->width());
 }
 
 TEST(QtShellWindows, ALevelThatIsNotHereShowsItsMessageAndOpensNoWindow) {
