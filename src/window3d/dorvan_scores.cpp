@@ -36,10 +36,8 @@ void DorvanForm::cuscore_Click() {
   item.checked = true;
   at("Picture1").visible = true;
   if (width < kWithPanelsWidth) {
-    const platform::ScreenSize screen = app().platform().screenSize();
     width = kWithPanelsWidth;
-    left = static_cast<int>(screen.width / 2.0 - width / 2.0);
-    top = static_cast<int>(screen.height / 2.0 - height / 2.0);
+    centreOnScreen();
   }
 }
 
