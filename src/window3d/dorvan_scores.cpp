@@ -21,6 +21,11 @@ void DorvanForm::high_Click() {
   list.visible = true;
   at("Picture3").visible = true;
   list.items = game3d::highScoreEntries();
+  // The side panel lies right of the board; widen a normal window so the list can be seen.
+  if (width < kWithPanelsWidth) {
+    width = kWithPanelsWidth;
+    centreOnScreen();
+  }
 }
 
 void DorvanForm::cuscore_Click() {
