@@ -37,7 +37,10 @@ using forms::ControlKind;
 // application, which sets the value, and the next sync shows it.
 class ModelCheckBox : public QCheckBox {
  public:
-  explicit ModelCheckBox(QWidget* parent) : QCheckBox(parent) { setAutoFillBackground(true); }
+  explicit ModelCheckBox(QWidget* parent) : QCheckBox(parent) {
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Window);  // buttons fill with the button face otherwise
+  }
 
  protected:
   void nextCheckState() override {}
@@ -47,6 +50,7 @@ class ModelOptionButton : public QRadioButton {
  public:
   explicit ModelOptionButton(QWidget* parent) : QRadioButton(parent) {
     setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Window);
     setAutoExclusive(false);  // the application clears the other options of the group
   }
 
