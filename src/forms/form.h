@@ -4,6 +4,7 @@
 // controls' handlers to member functions and keep their game state as members.
 
 #include <deque>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
@@ -20,7 +21,28 @@ class Application;
 // A game table as the driver prints it: rows of values from index 1, or one value.
 struct TableView {
   std::vector<std::vector<long>> rows;
+
   static TableView scalar(long v) { return {{{v}}}; }
+  // Entries 1..last of a table indexed from 0 (all of them after index 0 when last is 0).
+  template <typename Row>
+  static TableView row(const Row& values, std::size_t last = 0) {
+    return TableView{{entries(values, last)}};
+  }
+  // Rows 1..lastRow, each with entries 1..lastColumn (0: to the end).
+  template <typename Table>
+  static TableView rows2d(const Table& table, std::size_t lastRow = 0, std::size_t lastColumn = 0) {
+    TableView view;
+    if (lastRow == 0) lastRow = std::size(table) - 1;
+    for (std::size_t r = 1; r <= lastRow; ++r) view.rows.push_back(entries(table[r], lastColumn));
+    return view;
+  }
+
+ private:
+  template <typename Row>
+  static std::vector<long> entries(const Row& values, std::size_t last) {
+    if (last == 0) last = std::size(values) - 1;
+    return std::vector<long>(std::begin(values) + 1, std::begin(values) + last + 1);
+  }
 };
 
 // A stroke drawn straight onto the window (not a line object): the about window's stars.

@@ -9,38 +9,17 @@
 
 namespace dorvan::game4d {
 
-namespace {
-
-template <typename Row>
-std::vector<long> entries(const Row& row, std::size_t last) {
-  return std::vector<long>(row.begin() + 1, row.begin() + static_cast<long>(last) + 1);
-}
-
-template <typename Table>
-forms::TableView rows(const Table& table, std::size_t lastRow, std::size_t lastColumn) {
-  forms::TableView view;
-  for (std::size_t r = 1; r <= lastRow; ++r) view.rows.push_back(entries(table[r], lastColumn));
-  return view;
-}
-
-template <typename Row>
-forms::TableView row(const Row& values, std::size_t last) {
-  return forms::TableView{{entries(values, last)}};
-}
-
-}  // namespace
-
 std::optional<forms::TableView> Form2::table(std::string_view name) const {
-  if (name == "lineowner") return row(lineowner_, kLineCount);
-  if (name == "sqmarks") return rows(sqmarks_, kSquareCount, kLinesPerSquare);
-  if (name == "cellmarks") return rows(cellmarks_, kCellCount, kLinesPerCell);
-  if (name == "unitdone") return row(unitdone_, kSquareCount);
-  if (name == "sidecount") return row(sidecount_, kSquareCount);
-  if (name == "sqlines") return rows(sqlines_, kSquareCount, kLinesPerSquare);
-  if (name == "celllines") return rows(celllines_, kCellCount, kLinesPerCell);
-  if (name == "flashlist") return row(flashlist, kFlashSlots);
-  if (name == "flashcolours") return row(flashcolours, kFlashSlots);
-  if (name == "homecolours") return row(homecolours_, kFrameCount);
+  if (name == "lineowner") return forms::TableView::row(lineowner_, kLineCount);
+  if (name == "sqmarks") return forms::TableView::rows2d(sqmarks_, kSquareCount, kLinesPerSquare);
+  if (name == "cellmarks") return forms::TableView::rows2d(cellmarks_, kCellCount, kLinesPerCell);
+  if (name == "unitdone") return forms::TableView::row(unitdone_, kSquareCount);
+  if (name == "sidecount") return forms::TableView::row(sidecount_, kSquareCount);
+  if (name == "sqlines") return forms::TableView::rows2d(sqlines_, kSquareCount, kLinesPerSquare);
+  if (name == "celllines") return forms::TableView::rows2d(celllines_, kCellCount, kLinesPerCell);
+  if (name == "flashlist") return forms::TableView::row(flashlist, kFlashSlots);
+  if (name == "flashcolours") return forms::TableView::row(flashcolours, kFlashSlots);
+  if (name == "homecolours") return forms::TableView::row(homecolours_, kFrameCount);
   if (name == "mover") return forms::TableView::scalar(mover_);
   if (name == "redtomove") return forms::TableView::scalar(redtomove_);
   if (name == "bluestarts") return forms::TableView::scalar(bluestarts_);

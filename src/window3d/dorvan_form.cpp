@@ -190,15 +190,8 @@ bool DorvanForm::timeLimitInForce() const {
 }
 
 std::optional<forms::TableView> DorvanForm::table(std::string_view name) const {
-  auto rowsOf = [](const auto& table) {
-    forms::TableView view;
-    for (std::size_t r = 1; r < table.size(); ++r)
-      view.rows.emplace_back(table[r].begin() + 1, table[r].end());
-    return view;
-  };
-  auto rowOf = [](const auto& values) {
-    return forms::TableView{{std::vector<long>(values.begin() + 1, values.end())}};
-  };
+  auto rowsOf = [](const auto& table) { return forms::TableView::rows2d(table); };
+  auto rowOf = [](const auto& values) { return forms::TableView::row(values); };
   if (name == "lineowner") return rowOf(position_.lineowner);
   if (name == "sqmarks") return rowsOf(position_.sqmarks);
   if (name == "cubemarks") return rowsOf(position_.cubemarks);
