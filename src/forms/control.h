@@ -66,6 +66,7 @@ struct Control {
   std::uint64_t phase = 0;  // timer: bumped whenever it is (re)started, so front ends re-time it
 
   std::string parentMenu;  // menu items: the name of the menu they hang under; empty on the bar
+  std::string shortcut;    // menu items: the key that chooses them, as "Ctrl+N" or "F1"
 
   // Handlers, wired by the window to its member functions. The index is the element number.
   std::function<void(int)> onClick;

@@ -394,6 +394,8 @@ void Form2::addMenus() {
         addMenu("sd", std::string(texts::kTimeLimits[k]), "dsm", k).checked = k == 5;
     }
   }
+  at("gmen", 1).shortcut = "F2";
+  at("hlp").shortcut = "F1";
 }
 
 void Form2::wireHandlers() {

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -661,6 +662,8 @@ void FormWindow::rebuildMenus(const MenuShape& shape) {
       action = new QAction(this);
       menuObjects_.push_back(action);
       action->setSeparator(separator);
+      if (!c->shortcut.empty())
+        action->setShortcut(QKeySequence(QString::fromStdString(c->shortcut)));
       // Queued, so that a click which rebuilds the menus never deletes the action it came from.
       connect(
           action, &QAction::triggered, this, [this, c] { deliverClick(*c); }, Qt::QueuedConnection);
