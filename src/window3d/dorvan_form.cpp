@@ -202,6 +202,9 @@ std::optional<forms::TableView> DorvanForm::table(std::string_view name) const {
   if (name == "bluestarts") return forms::TableView::scalar(bluestarts_);
   if (name == "gamevariant") return forms::TableView::scalar(gamevariant_);
   if (name == "mover") return forms::TableView::scalar(mover_);
+  // The last box shown as completed: its lines and the colours they had before the highlight.
+  if (name == "boxlines") return rowOf(boxlines_);
+  if (name == "savedcolors") return rowOf(savedcolors_);
   if (name == "timeleft") return forms::TableView::scalar(clock_.timeleft());
   if (name == "timelimit") return forms::TableView::scalar(clock_.timelimit());
   return std::nullopt;
