@@ -104,8 +104,8 @@ void Form2::opmen_Click(int index) {
 void Form2::showTurning(bool shown) {
   for (int k = 0; k < 8; ++k) at("Command1", k).visible = shown;
   for (int k = 0; k < 6; ++k) at("Command2", k).visible = shown;
-  // Without their buttons the two frames and their heading would stand empty.
-  for (const char* name : {"Frame1", "Frame2", "Label1"}) at(name).visible = shown;
+  // Without their buttons the two frames would stand empty; the heading above them stays.
+  for (const char* name : {"Frame1", "Frame2"}) at(name).visible = shown;
 }
 
 void Form2::setLevelHalf() {
