@@ -48,17 +48,12 @@ void setPlace(forms::Control& c, int left, int top, int width, int height) {
   c.height = height;
 }
 
-// The first colour of a colour-pair box, as a shade behind the second colour's text: a light
-// shade behind dark text, a dark one behind light text (green, light blue, white), so that the
-// caption stays readable either way.
-forms::Color pairBackground(forms::Color first, forms::Color text) {
-  auto channel = [](forms::Color c, int shift) { return (c >> shift) & 0xFF; };
-  const double textLuma =
-      0.299 * channel(text, 0) + 0.587 * channel(text, 8) + 0.114 * channel(text, 16);
+// A light shade of a cell colour, behind the text of a colour-pair box.
+forms::Color lightShade(forms::Color c) {
   forms::Color shade = 0;
   for (int shift = 0; shift < 24; shift += 8) {
-    const forms::Color c = channel(first, shift);
-    shade |= (textLuma > 140 ? c * 2 / 5 : (c + 2 * 0xFF) / 3) << shift;
+    const forms::Color channel = (c >> shift) & 0xFF;
+    shade |= ((channel + 0xFF) / 2) << shift;
   }
   return shade;
 }
@@ -269,7 +264,7 @@ void Form2::addViewOptions() {
   }
   box("Check2", forms::kNoIndex, texts::kShowDots, kColumnLeft, kOptionsTop);
   box("Check3", forms::kNoIndex, texts::kShowAsDashes, kColumnLeft + kHalfColumn, kOptionsTop);
-  // The colour pairs: the first colour behind the second.
+  // The colour pairs: the first colour, lightened, behind the second.
   constexpr int kPerColumn = 11;
   for (int k = 0; k <= 20; ++k) {
     forms::Control& c =
@@ -281,7 +276,7 @@ void Form2::addViewOptions() {
     std::string_view second = name.substr(slash + 3);
     while (second.starts_with(' ')) second.remove_prefix(1);
     c.forecolor = pairColour(second);
-    c.backcolor = pairBackground(pairColour(name.substr(0, slash)), c.forecolor);
+    c.backcolor = lightShade(pairColour(name.substr(0, slash)));
   }
   forms::Control& option = add(ControlKind::OptionButton, "Option1");
   option.caption = texts::kOption1;
