@@ -26,12 +26,4 @@ std::string subtotalLine(int blueTotal, int redTotal) {
          std::to_string(blueTotal) + "\t\t" + std::to_string(redTotal);
 }
 
-void CumulativeScores::addRound(int blueScore, int redScore) {
-  entries_.push_back(roundLine(nextRound(), blueScore, redScore));
-  blueTotal_ += blueScore;
-  redTotal_ += redScore;
-  entries_.push_back(subtotalLine(blueTotal_, redTotal_));
-  entries_.push_back(" ");
-}
-
 }  // namespace dorvan::game3d

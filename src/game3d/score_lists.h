@@ -3,6 +3,7 @@
 // of the games played since the window opened. Neither is kept between runs.
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,23 +33,11 @@ std::string_view winnerByScore(int blueScore, int redScore);
 std::string roundLine(int round, int blueScore, int redScore);
 std::string subtotalLine(int blueTotal, int redTotal);
 
-// The running record. Each round adds three entries (round line, subtotal line and a single
-// space as a separator) after the one empty entry a fresh list starts with.
-class CumulativeScores {
- public:
-  const std::vector<std::string>& entries() const { return entries_; }
-  int blueTotal() const { return blueTotal_; }
-  int redTotal() const { return redTotal_; }
-
-  // The number the next round will get, worked out from the entries so far.
-  int nextRound() const { return (static_cast<int>(entries_.size()) + 2) / 3; }
-
-  void addRound(int blueScore, int redScore);
-
- private:
-  std::vector<std::string> entries_{""};
-  int blueTotal_ = 0;
-  int redTotal_ = 0;
-};
+// The running record is a list that starts with one empty entry; each round adds three: the
+// round line, the subtotal line and a single space as a separator. The number of the next
+// round follows from how many entries the list holds.
+inline int nextRound(std::size_t entries) {
+  return (static_cast<int>(entries) + 2) / 3;
+}
 
 }  // namespace dorvan::game3d

@@ -50,8 +50,7 @@ void DorvanForm::addRound() {
   const int blue = counter("Label5");
   const int red = counter("Label6");
   forms::Control& list = at("List4");
-  const int round = (static_cast<int>(list.items.size()) + 2) / 3;
-  list.items.push_back(game3d::roundLine(round, blue, red));
+  list.items.push_back(game3d::roundLine(game3d::nextRound(list.items.size()), blue, red));
   addToCounter("label7", blue, 5);
   addToCounter("label7", red, 6);
   list.items.push_back(game3d::subtotalLine(counter("label7", 5), counter("label7", 6)));

@@ -31,20 +31,15 @@ TEST(ScoreLists, HighScoresShowNameThenTabbedPoints) {
   EXPECT_EQ(entries[9], "\t\t\t\t19,000");
 }
 
-TEST(ScoreLists, EachRoundAddsItsLineASubtotalAndASeparator) {
-  CumulativeScores record;
-  EXPECT_EQ(record.entries(), std::vector<std::string>{""});
-  record.addRound(20, 16);
-  EXPECT_EQ(record.entries(), (std::vector<std::string>{"", "Round 1 -Blue\t\t20\t\t16",
-                                                        "  Subtotal -Blue\t\t20\t\t16", " "}));
-  record.addRound(10, 26);
-  EXPECT_EQ(record.entries()[4], "Round 2 -Red\t\t10\t\t26");
-  EXPECT_EQ(record.entries()[5], "  Subtotal -Red\t\t30\t\t42");
-  EXPECT_EQ(record.blueTotal(), 30);
-  EXPECT_EQ(record.redTotal(), 42);
-  record.addRound(18, 6);
-  EXPECT_EQ(record.entries()[8], "  Subtotal -Tie\t\t48\t\t48");
-  EXPECT_EQ(record.nextRound(), 4);
+TEST(ScoreLists, RoundsAndSubtotalsNameTheWinnerAndTabTheScores) {
+  EXPECT_EQ(roundLine(1, 20, 16), "Round 1 -Blue\t\t20\t\t16");
+  EXPECT_EQ(roundLine(2, 10, 26), "Round 2 -Red\t\t10\t\t26");
+  EXPECT_EQ(subtotalLine(30, 42), "  Subtotal -Red\t\t30\t\t42");
+  EXPECT_EQ(subtotalLine(48, 48), "  Subtotal -Tie\t\t48\t\t48");
+  // A fresh list holds one empty entry; every round adds three.
+  EXPECT_EQ(nextRound(1), 1);
+  EXPECT_EQ(nextRound(4), 2);
+  EXPECT_EQ(nextRound(10), 4);
 }
 
 }  // namespace
