@@ -39,8 +39,7 @@ struct MoveScore {
   int completed = 0;
   std::vector<int> boxes;  // completed boxes in box order, to be claimed and shown one by one
   // The box count goes to the side that `redtomove` says has just moved, the points to `mover`.
-  // The two differ when the computer's take follows the person's line, since the computer's
-  // lines leave `mover` as it was.
+  // The window keeps the two in step: the computer's lines are Red's and set `mover` to Red.
   Side scorer = kNobody;
   int points = 0;
   int redtomove = 0;  // after the move
