@@ -1,10 +1,12 @@
 #pragma once
-// Twips to pixels, model colours to Qt colours and line styles to pens.
+// Twips to pixels, model colours and strings to Qt's, and line styles to pens.
 
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QString>
 #include <Qt>
+#include <string>
 
 #include "forms/control.h"
 
@@ -22,6 +24,10 @@ inline int toTwips(int pixels) {
 QColor toQColor(forms::Color color, const QPalette& palette);
 
 Qt::PenStyle penStyle(forms::LineStyle style);
+
+inline QString text(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 // The application font at the control's size and weight.
 QFont controlFont(const QFont& base, const forms::Control& c);

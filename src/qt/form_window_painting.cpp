@@ -1,0 +1,94 @@
+// The window's line objects, labels and strokes, handed to the surfaces when they change.
+
+#include <algorithm>
+
+#include "qt/form_window.h"
+#include "qt/surface.h"
+#include "qt/units.h"
+
+namespace dorvan::qt {
+
+namespace {
+
+using forms::Control;
+using forms::ControlKind;
+
+}  // namespace
+
+bool FormWindow::paintingChanged() {
+  // Compared in place, so that an unchanged window costs no copies.
+  auto fields = [](const Control& c) {
+    return std::tie(c.kind, c.x1, c.y1, c.x2, c.y2, c.left, c.top, c.width, c.height, c.color,
+                    c.forecolor, c.backcolor, c.borderWidth, c.style, c.caption, c.container,
+                    c.fontSize, c.alignment, c.transparent, c.fontBold, c.enabled, c.visible);
+  };
+  auto painted = [](const Control& c) {
+    return c.kind == ControlKind::Line || c.kind == ControlKind::Label;
+  };
+  auto sameStroke = [](const forms::Stroke& a, const forms::Stroke& b) {
+    return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.color == b.color;
+  };
+  bool same = std::equal(form_->strokes.begin(), form_->strokes.end(), strokeSources_.begin(),
+                         strokeSources_.end(), sameStroke);
+  std::size_t n = 0;
+  for (const Control& c : form_->controls()) {
+    if (!same) break;
+    if (!painted(c)) continue;
+    same = n < paintSources_.size() && paintSources_[n] == fields(c);
+    ++n;
+  }
+  if (same && n == paintSources_.size()) return false;
+
+  paintSources_.clear();
+  for (const Control& c : form_->controls())
+    if (painted(c)) paintSources_.emplace_back(fields(c));
+  strokeSources_ = form_->strokes;
+  return true;
+}
+
+void FormWindow::syncPainted() {
+  if (!paintingChanged()) return;
+  std::map<Surface*, std::vector<Surface::Item>> painted;
+  painted[client_];
+  for (auto& [name, surface] : containers_) painted[surface];
+  const QPalette& pal = palette();
+  for (Control& c : form_->controls()) {
+    if (c.kind != ControlKind::Line && c.kind != ControlKind::Label) continue;
+    if (!c.visible) continue;
+    Surface* surface = surfaceFor(c.container);
+    QPoint o = surface->origin();
+    Surface::Item item;
+    item.control = &c;
+    if (c.kind == ControlKind::Line) {
+      item.kind = Surface::Item::Kind::Line;
+      item.line = QLine(o.x() + toPixels(c.x1), o.y() + toPixels(c.y1), o.x() + toPixels(c.x2),
+                        o.y() + toPixels(c.y2));
+      item.color = toQColor(c.color, pal);
+      item.width = c.borderWidth;
+      item.style = penStyle(c.style);
+    } else {
+      item.kind = Surface::Item::Kind::Label;
+      item.rect = QRect(o.x() + toPixels(c.left), o.y() + toPixels(c.top), toPixels(c.width),
+                        toPixels(c.height));
+      item.caption = text(c.caption);
+      item.fore = toQColor(c.forecolor, pal);
+      item.back = toQColor(c.backcolor, pal);
+      item.transparent = c.transparent;
+      item.font = controlFont(font(), c);
+      item.alignment = c.alignment;
+      item.enabled = c.enabled;
+    }
+    painted[surface].push_back(std::move(item));
+  }
+  for (auto& [surface, items] : painted) surface->setItems(std::move(items));
+
+  std::vector<Surface::Stroke> strokes;
+  strokes.reserve(form_->strokes.size());
+  for (const forms::Stroke& s : form_->strokes) {
+    strokes.push_back({QLine(toPixels(s.x1), toPixels(s.y1), toPixels(s.x2), toPixels(s.y2)),
+                       toQColor(s.color, pal)});
+  }
+  client_->setStrokes(std::move(strokes));
+}
+
+}  // namespace dorvan::qt
