@@ -214,8 +214,9 @@ void Form2::abb_Click() {
   startup::openAbout(app(), std::string(texts::kAboutCaption));
 }
 
+// The Help menu's "About..." does what the Game menu's does.
 void Form2::abt_Click() {
-  startup::openAbout(app(), std::string(texts::kAboutCaption));
+  abb_Click();
 }
 
 }  // namespace dorvan::game4d

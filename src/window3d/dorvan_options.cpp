@@ -77,8 +77,9 @@ void DorvanForm::ab_Click() {
   startup::openAbout(app(), std::string(texts::kAboutCaption));
 }
 
+// The help menu's "About..." does what "&About,,," does.
 void DorvanForm::abb_Click() {
-  startup::openAbout(app(), std::string(texts::kAboutCaption));
+  ab_Click();
 }
 
 }  // namespace dorvan::window3d
