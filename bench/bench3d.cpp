@@ -14,8 +14,8 @@
 
 #include "forms/application.h"
 #include "game3d/lattice_tables.h"
+#include "registry/form_registry.h"
 #include "script/script_platform.h"
-#include "startup/form3.h"
 #include "window3d/board_geometry.h"
 #include "window3d/dorvan_form.h"
 
@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
   dorvan::script::ScriptPlatform platform(transcript);
   Application app(platform, "");
   platform.attach(app);
-  dorvan::startup::registerForms(app);
+  dorvan::registry::registerForms(app);
   app.start("Form3");
   auto* window = static_cast<DorvanForm*>(app.activeForm());
   auto click = [&](Control& c) { app.run([&] { app.click(*window, c); }); };

@@ -11,8 +11,8 @@
 #include <random>
 #include <vector>
 
+#include "common/random_source.h"
 #include "game3d/computer.h"
-#include "platform/random_source.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ std::vector<Position> positions(Variant variant, int count, std::mt19937& rng) {
 int main(int argc, char** argv) {
   const int count = argc > 1 ? std::max(54, std::atoi(argv[1])) : 200000;
   std::mt19937 rng(2004);
-  dorvan::platform::RandomSource random;
+  dorvan::RandomSource random;
   auto draw = [&] { return random.next(); };
   std::printf("positions per variant:   %d (0 to 53 lines drawn, evenly)\n", count);
   for (Variant variant : {Variant::kMerrin, Variant::kDorvan}) {

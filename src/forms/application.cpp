@@ -4,8 +4,8 @@
 
 namespace dorvan::forms {
 
-Application::Application(platform::Platform& platform, std::string commandLine)
-    : platform_(platform), commandLine_(std::move(commandLine)) {}
+Application::Application(platform::Platform& platform, WindowHost& host, std::string commandLine)
+    : platform_(platform), host_(host), commandLine_(std::move(commandLine)) {}
 
 Application::~Application() = default;
 
@@ -38,7 +38,7 @@ Form* Application::load(const std::string& name) {
 void Application::show(Form& form) {
   if (!isOpen(&form) || form.visible) return;
   form.visible = true;
-  platform_.windowShown(form);
+  host_.windowShown(form);
 }
 
 void Application::unload(Form& form) {
@@ -46,7 +46,7 @@ void Application::unload(Form& form) {
   if (it == open_.end()) return;
   open_.erase(it);
   form.visible = false;
-  platform_.windowUnloaded(form);
+  host_.windowUnloaded(form);
   auto owned = std::find_if(alive_.begin(), alive_.end(),
                             [&](const std::unique_ptr<Form>& f) { return f.get() == &form; });
   unloaded_.push_back(std::move(*owned));
@@ -56,7 +56,7 @@ void Application::unload(Form& form) {
 void Application::end() {
   if (!ended_) {
     ended_ = true;
-    platform_.programEnding();
+    host_.programEnding();
   }
   throw ProgramEnded();
 }
@@ -128,7 +128,7 @@ bool Application::run(const std::function<void()>& event) {
   unloaded_.clear();
   if (!ended_ && open_.empty()) {
     ended_ = true;
-    platform_.programEnding();
+    host_.programEnding();
   }
   return !ended_;
 }

@@ -3,6 +3,7 @@
 // few program-wide values. Both front ends deliver every event through it, so a click means
 // the same thing on screen and in a script.
 
+#include <concepts>
 #include <exception>
 #include <functional>
 #include <map>
@@ -10,9 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "common/random_source.h"
 #include "forms/form.h"
+#include "forms/window_host.h"
 #include "platform/platform.h"
-#include "platform/random_source.h"
 
 namespace dorvan::forms {
 
@@ -25,11 +27,17 @@ class Application {
  public:
   using FormFactory = std::function<std::unique_ptr<Form>(Application&)>;
 
-  Application(platform::Platform& platform, std::string commandLine);
+  Application(platform::Platform& platform, WindowHost& host, std::string commandLine);
+  // A front end that is both the platform and the window host.
+  template <typename FrontEnd>
+  requires std::derived_from<FrontEnd, platform::Platform> &&
+      std::derived_from<FrontEnd, WindowHost>
+      Application(FrontEnd& frontEnd, std::string commandLine)
+      : Application(frontEnd, frontEnd, std::move(commandLine)) {}
   ~Application();
 
   platform::Platform& platform() { return platform_; }
-  platform::RandomSource& random() { return random_; }
+  RandomSource& random() { return random_; }
   const std::string& commandLine() const { return commandLine_; }
 
   // Program-wide values shared by the windows.
@@ -77,8 +85,9 @@ class Application {
   std::unique_ptr<Form> make(const std::string& name);
 
   platform::Platform& platform_;
+  WindowHost& host_;
   std::string commandLine_;
-  platform::RandomSource random_;
+  RandomSource random_;
   std::map<std::string, FormFactory> factories_;
   std::vector<std::unique_ptr<Form>> alive_;
   std::vector<Form*> open_;

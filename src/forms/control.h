@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "common/colour.h"
+
 namespace dorvan::forms {
 
-using Color = std::uint32_t;               // 0x00BBGGRR
-constexpr Color kWindowText = 0x80000008;  // the system's window-text colour, resolved by the shell
-constexpr Color kButtonFace = 0x8000000F;  // the system's face colour of buttons and windows
-constexpr int kNoIndex = -1;               // the index of a control that is not in an array
+constexpr Colour kButtonFace = 0x8000000F;  // the system's face colour of buttons and windows
+constexpr int kNoIndex = -1;                // the index of a control that is not in an array
 
 enum class ControlKind {
   Label,
@@ -37,8 +37,8 @@ struct Control {
 
   // Caption of a label, button, check box, option, frame or menu item; text of a text box.
   std::string caption;
-  Color forecolor = kWindowText;
-  Color backcolor = kButtonFace;
+  Colour forecolor = kWindowText;
+  Colour backcolor = kButtonFace;
   bool transparent = false;  // a label that lets the drawing show through
   int fontSize = 8;          // points
   bool fontBold = false;
@@ -50,7 +50,7 @@ struct Control {
 
   // Line objects.
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-  Color color = 0;  // border colour
+  Colour color = 0;  // border colour
   int borderWidth = 1;
   LineStyle style = LineStyle::Solid;
 

@@ -48,7 +48,7 @@ struct TableView {
 // A stroke drawn straight onto the window (not a line object): the about window's stars.
 struct Stroke {
   int x1, y1, x2, y2;
-  Color color;
+  Colour color;
 };
 
 class Form {
@@ -65,7 +65,7 @@ class Form {
   int left = 0, top = 0, width = 0, height = 0;  // outer size and place in twips
   bool visible = false;
   bool maximized = false;
-  Color backcolor = kButtonFace;
+  Colour backcolor = kButtonFace;
   std::vector<Stroke> strokes;
 
   // Runs once, after the form has been added to the application and before it is shown.
@@ -105,7 +105,7 @@ class Form {
 
   // Drawing straight onto the window, as the about window draws its stars.
   void cls() { strokes.clear(); }
-  void line(int x1, int y1, int x2, int y2, Color color) {
+  void line(int x1, int y1, int x2, int y2, Colour color) {
     strokes.push_back({x1, y1, x2, y2, color});
   }
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "common/colour.h"
+
 namespace dorvan::game3d {
 
 // Owner tables hold these values; 0 means the line or slot is still free.
@@ -22,8 +24,6 @@ constexpr std::string_view sideName(Side side) {
   return side == kRed ? "Red" : "Blue";
 }
 
-// Colours are 0x00BBGGRR.
-using Colour = std::uint32_t;
 constexpr Colour kRedLineColour = 0x0000FF;
 constexpr Colour kBlueLineColour = 0xFF0000;
 constexpr Colour kRedStatusColour = 0x0040C0;  // a darker red keeps the status text readable

@@ -6,11 +6,9 @@
 #include <cstdint>
 #include <string_view>
 
-namespace dorvan::game4d {
+#include "common/colour.h"
 
-using Colour = std::uint32_t;  // 0x00BBGGRR
-// The shell resolves this to the desktop's text colour, so the "black" cell follows it.
-inline constexpr Colour kWindowTextColour = 0x80000008;
+namespace dorvan::game4d {
 
 inline constexpr int kCellCount = 8;
 inline constexpr int kFrameCount = 8;
@@ -35,7 +33,8 @@ struct CellInfo {
 // Indexed by cell number; entry 0 stands for no cell.
 inline constexpr std::array<CellInfo, kCellCount + 1> cells{{
     {},
-    {"black", "black", kWindowTextColour, kWhiteCell, 8},
+    {"black", "black", kWindowText,  // follows the desktop's text colour
+     kWhiteCell, 8},
     {"red", "red", 0x0000FF, kBlueCell, 2},
     {"yellow", "yellow", 0x00FFFF, kPurpleCell, 1},
     {"green", "green", 0x00FF00, kLightBlueCell, 5},

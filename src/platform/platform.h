@@ -22,14 +22,6 @@ struct ScreenSize {
   int height = 0;  // twips
 };
 
-}  // namespace dorvan::platform
-
-namespace dorvan::forms {
-class Form;
-}
-
-namespace dorvan::platform {
-
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -58,12 +50,6 @@ class Platform {
 
   virtual ScreenSize screenSize() = 0;
   virtual std::string workingDirectory() = 0;
-
-  // A window has been loaded and shown / unloaded; the front end puts it on screen or takes it off.
-  virtual void windowShown(forms::Form& form) = 0;
-  virtual void windowUnloaded(forms::Form& form) = 0;
-  // The program ends now; nothing of it runs after this returns.
-  virtual void programEnding() = 0;
 };
 
 }  // namespace dorvan::platform

@@ -69,8 +69,8 @@ class FormWindow : public QMainWindow {
   struct Applied {
     QRect geometry;
     std::string caption;
-    forms::Color forecolor = 0;
-    forms::Color backcolor = 0;
+    Colour forecolor = 0;
+    Colour backcolor = 0;
     int fontSize = 0;
     bool fontBold = false;
     int alignment = -1;
@@ -97,9 +97,9 @@ class FormWindow : public QMainWindow {
     bool operator==(const MenuSource&) const = default;
   };
   // The fields that a line object's or label's painting depends on, as last painted.
-  using PaintSource = std::tuple<forms::ControlKind, int, int, int, int, int, int, int, int,
-                                 forms::Color, forms::Color, forms::Color, int, forms::LineStyle,
-                                 std::string, std::string, int, int, bool, bool, bool, bool>;
+  using PaintSource =
+      std::tuple<forms::ControlKind, int, int, int, int, int, int, int, int, Colour, Colour, Colour,
+                 int, forms::LineStyle, std::string, std::string, int, int, bool, bool, bool, bool>;
   struct TimerEntry {
     QTimer* timer = nullptr;
     std::uint64_t phase = 0;

@@ -58,7 +58,7 @@ bool isWindowed(const Control& c) {
 }
 
 // Text and list boxes keep the light background of edit fields unless given another colour.
-QColor fieldBackground(forms::Color color, const QPalette& palette) {
+QColor fieldBackground(Colour color, const QPalette& palette) {
   return color == forms::kButtonFace ? palette.color(QPalette::Base) : toQColor(color, palette);
 }
 

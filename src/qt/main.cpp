@@ -5,7 +5,7 @@
 
 #include "forms/application.h"
 #include "qt/qt_platform.h"
-#include "startup/form3.h"
+#include "registry/form_registry.h"
 
 int main(int argc, char** argv) {
   QApplication qapp(argc, argv);
@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
   {
     dorvan::forms::Application app(platform, commandLine);
     platform.attach(app);
-    dorvan::startup::registerForms(app);
+    dorvan::registry::registerForms(app);
     bool running = app.start("Form3");
     platform.syncAll();
     if (running && !app.ended()) status = platform.exec();

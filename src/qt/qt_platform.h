@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/window_host.h"
 #include "platform/platform.h"
 
 class QEventLoop;
@@ -26,7 +27,7 @@ namespace dorvan::qt {
 
 class FormWindow;
 
-class QtPlatform : public platform::Platform {
+class QtPlatform : public platform::Platform, public forms::WindowHost {
  public:
   struct MessageRequest {
     std::string text;
@@ -81,6 +82,7 @@ class QtPlatform : public platform::Platform {
   void openWebPage(const std::string& address) override;
   platform::ScreenSize screenSize() override;
   std::string workingDirectory() override;
+  // forms::WindowHost
   void windowShown(forms::Form& form) override;
   void windowUnloaded(forms::Form& form) override;
   void programEnding() override;

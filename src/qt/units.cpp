@@ -8,7 +8,7 @@ int toPixels(int twips) {
   return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
-QColor toQColor(forms::Color color, const QPalette& palette) {
+QColor toQColor(Colour color, const QPalette& palette) {
   if (color & 0x80000000u) {
     switch (color & 0xFFu) {
       case 0x05:  // window background

@@ -21,7 +21,7 @@ inline int toTwips(int pixels) {
 }
 
 // 0x00BBGGRR, or one of the system colours (0x800000NN) taken from the palette.
-QColor toQColor(forms::Color color, const QPalette& palette);
+QColor toQColor(Colour color, const QPalette& palette);
 
 Qt::PenStyle penStyle(forms::LineStyle style);
 

@@ -9,6 +9,7 @@
 #include <ostream>
 #include <string>
 
+#include "forms/window_host.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
 
@@ -19,7 +20,7 @@ struct Control;
 
 namespace dorvan::script {
 
-class ScriptPlatform : public platform::Platform {
+class ScriptPlatform : public platform::Platform, public forms::WindowHost {
  public:
   explicit ScriptPlatform(std::ostream& transcript) : out_(transcript) {}
 
@@ -54,6 +55,7 @@ class ScriptPlatform : public platform::Platform {
   void openWebPage(const std::string& address) override;
   platform::ScreenSize screenSize() override { return screen_; }
   std::string workingDirectory() override { return workingDirectory_; }
+  // forms::WindowHost
   void windowShown(forms::Form& form) override;
   void windowUnloaded(forms::Form& form) override;
   void programEnding() override;

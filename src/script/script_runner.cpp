@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <sstream>
 
+#include "registry/form_registry.h"
 #include "script/describe.h"
 #include "script/quoting.h"
-#include "startup/form3.h"
 
 namespace dorvan::script {
 
@@ -52,7 +52,7 @@ ScriptRunner::ScriptRunner(std::ostream& transcript, std::string commandLine, Re
   if (registrar)
     registrar(*app_);
   else
-    startup::registerForms(*app_);
+    registry::registerForms(*app_);
   app_->start(startupForm);
   platform_.syncTimers();
 }

@@ -1,9 +1,6 @@
 #include "startup/form3.h"
 
 #include "forms/application.h"
-#include "game4d/form2.h"
-#include "startup/about/about_form.h"
-#include "window3d/dorvan_form.h"
 
 namespace dorvan::startup {
 
@@ -27,16 +24,6 @@ void Form3::Form_Load() {
     app().load("dorvan");
   }
   app().unload(*this);
-}
-
-void registerForms(forms::Application& app) {
-  app.registerForm("Form3", [](forms::Application& a) { return std::make_unique<Form3>(a); });
-  app.registerForm("dorvan",
-                   [](forms::Application& a) { return std::make_unique<window3d::DorvanForm>(a); });
-  app.registerForm("Form2",
-                   [](forms::Application& a) { return std::make_unique<game4d::Form2>(a); });
-  app.registerForm("frmAbout",
-                   [](forms::Application& a) { return std::make_unique<AboutForm>(a); });
 }
 
 }  // namespace dorvan::startup

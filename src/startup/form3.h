@@ -12,7 +12,4 @@ class Form3 : public forms::Form {
   void Form_Load() override;
 };
 
-// Makes every window of the program known to the application by its form name.
-void registerForms(forms::Application& app);
-
 }  // namespace dorvan::startup

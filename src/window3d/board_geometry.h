@@ -11,20 +11,20 @@
 namespace dorvan::window3d {
 
 // The palette of the drawing.
-inline constexpr forms::Color kRed = 255;
-inline constexpr forms::Color kYellow = 65535;
-inline constexpr forms::Color kBlack = 0;
-inline constexpr forms::Color kGreen = 65280;
-inline constexpr forms::Color kDarkGreen = 49152;
-inline constexpr forms::Color kMagenta = 16711935;
-inline constexpr forms::Color kBlue = 16711680;
-inline constexpr forms::Color kLightBlue = 16776960;
-inline constexpr forms::Color kWhite = 16777215;
-inline constexpr forms::Color kOlive = 49344;
+inline constexpr Colour kRed = 255;
+inline constexpr Colour kYellow = 65535;
+inline constexpr Colour kBlack = 0;
+inline constexpr Colour kGreen = 65280;
+inline constexpr Colour kDarkGreen = 49152;
+inline constexpr Colour kMagenta = 16711935;
+inline constexpr Colour kBlue = 16711680;
+inline constexpr Colour kLightBlue = 16776960;
+inline constexpr Colour kWhite = 16777215;
+inline constexpr Colour kOlive = 49344;
 
 struct Segment {
   int x1, y1, x2, y2;
-  forms::Color colour;
+  Colour colour;
 };
 
 // Main view `LN`, elements 0..89. Element k (1..54) is the line of move k; the others run beside

@@ -74,7 +74,7 @@ class DorvanForm : public forms::Form {
 
   void invalidmove();
   void showTurn();
-  void paintLine(int line, forms::Color colour);
+  void paintLine(int line, Colour colour);
   void showCompletedBox(int box, game3d::Variant variant);
   void showbox();
   void restorebox();
@@ -124,7 +124,7 @@ class DorvanForm : public forms::Form {
   game3d::MoveClock clock_{game3d::kTimeLimit3d};
   // The box whose completion is being shown: its lines and the colours they had.
   std::array<int, game3d::kCubeEdges + 1> boxlines_{};
-  std::array<forms::Color, game3d::kCubeEdges + 1> savedcolors_{};
+  std::array<Colour, game3d::kCubeEdges + 1> savedcolors_{};
   int boxSlots_ = 0;
 };
 

@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kDrawnWidth = 5;
 // The status colour of Red is a darker red than Red's lines.
-constexpr forms::Color kRedStatus = game3d::kRedStatusColour;
+constexpr Colour kRedStatus = game3d::kRedStatusColour;
 
 std::string moveListEntry(std::size_t number, int line, game3d::Side side) {
   std::string entry = std::to_string(number);
@@ -82,7 +82,7 @@ void DorvanForm::showTurn() {
   at("Label4").visible = redtomove_ == 0;
 }
 
-void DorvanForm::paintLine(int line, forms::Color colour) {
+void DorvanForm::paintLine(int line, Colour colour) {
   anpaint(line);
   for (const char* view : {"LN", "bN"}) {
     forms::Control& segment = at(view, line);
@@ -93,8 +93,8 @@ void DorvanForm::paintLine(int line, forms::Color colour) {
 
 void DorvanForm::anpaint(int ant) {
   if (!game3d::isLine(ant)) return;
-  const forms::Color status = at("Label33").forecolor;
-  const forms::Color colour = status == kRedStatus ? game3d::kRedLineColour : status;
+  const Colour status = at("Label33").forecolor;
+  const Colour colour = status == kRedStatus ? game3d::kRedLineColour : status;
   for (int element : kInversePaint[ant]) {
     if (element == 0) break;
     forms::Control& segment = at("aN", element);

@@ -28,8 +28,8 @@ struct ControlSpec {
   int left = 0, top = 0, width = 0, height = 0;
   std::string_view container{};
   bool visible = true;
-  forms::Color forecolor = forms::kWindowText;
-  forms::Color backcolor = forms::kButtonFace;
+  Colour forecolor = kWindowText;
+  Colour backcolor = forms::kButtonFace;
   bool transparent = false;
   int fontSize = 8;
   bool bold = false;
@@ -38,16 +38,16 @@ struct ControlSpec {
 
 namespace layout {
 
-inline constexpr forms::Color kRedText = game3d::kRedStatusColour;
-inline constexpr forms::Color kBlueText = game3d::kBlueStatusColour;
-inline constexpr forms::Color kNote = 0xC0FFFF;      // pale yellow behind the end-of-game verdict
-inline constexpr forms::Color kTimeLeft = 0x00C000;  // the clock's bar: green time left ...
-inline constexpr forms::Color kTimeUsed = 0x0000C0;  // ... covered by red as it runs out
-inline constexpr int kLabel = 240;                   // height of a one-line label
-inline constexpr int kTop = 45;                      // first row of the top band
-inline constexpr int kTop2 = 315;                    // second row
-inline constexpr int kBottom = 6150;                 // first row of the bottom band
-inline constexpr int kBottom2 = 6420;                // second row
+inline constexpr Colour kRedText = game3d::kRedStatusColour;
+inline constexpr Colour kBlueText = game3d::kBlueStatusColour;
+inline constexpr Colour kNote = 0xC0FFFF;      // pale yellow behind the end-of-game verdict
+inline constexpr Colour kTimeLeft = 0x00C000;  // the clock's bar: green time left ...
+inline constexpr Colour kTimeUsed = 0x0000C0;  // ... covered by red as it runs out
+inline constexpr int kLabel = 240;             // height of a one-line label
+inline constexpr int kTop = 45;                // first row of the top band
+inline constexpr int kTop2 = 315;              // second row
+inline constexpr int kBottom = 6150;           // first row of the bottom band
+inline constexpr int kBottom2 = 6420;          // second row
 inline constexpr int kClockWidth = 1440;
 inline constexpr int kClockHeight = 165;
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "board.h"
+#include "common/random_source.h"
 #include "game3d/computer.h"
 #include "game3d/scoring.h"
-#include "platform/random_source.h"
 
 namespace dorvan::game3d {
 namespace {
@@ -35,7 +35,7 @@ TEST(Computer3d, TakesTheLowestBoxOneLineShortWithoutDrawing) {
 }
 
 TEST(Computer3d, DrawsFromTheProgramsSequenceAmongSafeLines) {
-  platform::RandomSource random;
+  RandomSource random;
   auto next = [&] { return random.next(); };
   // First value 0.7055475: Int(0.7055475 * 54 + 1) is the 39th free line.
   ComputerMove move = chooseComputerMove(Position{}, Variant::kMerrin, next);
@@ -59,7 +59,7 @@ TEST(Computer3d, DrawsFromTheProgramsSequenceAmongSafeLines) {
 // once every free line does.
 TEST(Computer3d, FallsBackOnlyWhenEveryFreeLineGivesABoxAway) {
   for (Variant variant : {Variant::kMerrin, Variant::kDorvan}) {
-    platform::RandomSource random;
+    RandomSource random;
     int draws = 0;
     auto next = [&] { return ++draws, random.next(); };
     Position position;

@@ -57,8 +57,8 @@ TEST(ColourLookup, CellsThatMeetInNoLineNameNoLine) {
   EXPECT_EQ(lineOfCells(kRedCell, kBlackCell, 9), 0);
   // Black is recognised by the window-text colour alone.
   EXPECT_EQ(lineFromColours(0x00FFFF, 0x0000FF, 0x000000), 0);
-  EXPECT_EQ(lineFromColours(0x00FFFF, 0x0000FF, kWindowTextColour), 1);
-  EXPECT_EQ(lineFromColours(kWindowTextColour, 0x00FFFF, 0x0000FF), 1);
+  EXPECT_EQ(lineFromColours(0x00FFFF, 0x0000FF, kWindowText), 1);
+  EXPECT_EQ(lineFromColours(kWindowText, 0x00FFFF, 0x0000FF), 1);
 }
 
 }  // namespace

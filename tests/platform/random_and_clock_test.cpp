@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "common/random_source.h"
 #include "platform/clock.h"
-#include "platform/random_source.h"
 
 namespace dorvan::platform {
 namespace {
@@ -50,9 +50,6 @@ class RecordingClock : public Platform {
   void openWebPage(const std::string&) override {}
   ScreenSize screenSize() override { return {}; }
   std::string workingDirectory() override { return {}; }
-  void windowShown(forms::Form&) override {}
-  void windowUnloaded(forms::Form&) override {}
-  void programEnding() override {}
 };
 
 TEST(Clock, WaitEndsHalfASecondAfterTheNearestWholeSecond) {

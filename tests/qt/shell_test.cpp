@@ -21,8 +21,8 @@
 #include "qt/form_window.h"
 #include "qt/surface.h"
 #include "qt/units.h"
+#include "registry/form_registry.h"
 #include "startup/about/about_form.h"
-#include "startup/form3.h"
 
 namespace dorvan::qt::testing {
 namespace {
@@ -63,7 +63,7 @@ TEST(QtShellWindows, EveryWindowOfTheProgramOpensAndIsDrawn) {
   for (auto [commandLine, about] : {std::pair{"", false}, {"4", false}, {"5", false}, {"", true}}) {
     SCOPED_TRACE(std::string("command line \"") + commandLine + (about ? "\", about" : "\""));
     Session s(commandLine);
-    startup::registerForms(*s.app);
+    registry::registerForms(*s.app);
     ASSERT_TRUE(s.app->start("Form3"));
     if (about) s.shell.deliver([](forms::Application& app) { startup::openAbout(app, "About"); });
     s.shell.syncAll();
@@ -91,7 +91,7 @@ TEST(QtShellWindows, EveryWindowOfTheProgramOpensAndIsDrawn) {
 
 TEST(QtShellDrawing, LongButtonCaptionsWrapAndTabbedListEntriesFit) {
   Session s("");
-  startup::registerForms(*s.app);
+  registry::registerForms(*s.app);
   ASSERT_TRUE(s.app->start("Form3"));
   forms::Form& form = *s.app->activeForm();
   s.shell.deliver([&](forms::Application& app) {
@@ -122,7 +122,7 @@ TEST(QtShellDrawing, LongButtonCaptionsWrapAndTabbedListEntriesFit) {
 
 TEST(QtShellWindows, ALevelThatIsNotHereShowsItsMessageAndOpensNoWindow) {
   Session s("3");
-  startup::registerForms(*s.app);
+  registry::registerForms(*s.app);
   int boxes = 0;
   s.shell.setMessageBoxHook([&](const QtPlatform::MessageRequest& request) {
     ++boxes;

@@ -3,9 +3,9 @@
 #include <sstream>
 
 #include "forms/application.h"
+#include "registry/form_registry.h"
 #include "script/script_runner.h"
 #include "startup/about/about_form.h"
-#include "startup/form3.h"
 #include "startup/help.h"
 
 namespace dorvan::startup {
@@ -30,7 +30,7 @@ struct Session {
   std::ostringstream out;
   script::ScriptRunner runner{out, "",
                               [](forms::Application& app) {
-                                registerForms(app);
+                                registry::registerForms(app);
                                 app.registerForm("Caller", [](forms::Application& a) {
                                   return std::make_unique<Caller>(a);
                                 });
@@ -105,7 +105,7 @@ TEST(About, OpensCentredWithTheCallersCaptionOnceAndTheTitlesShown) {
 
 TEST(About, EachOpeningScattersThirtyStarsFromTheNextSixtyRandomValues) {
   Session run;
-  platform::RandomSource expected;  // the same never-seeded sequence as the program's
+  RandomSource expected;  // the same never-seeded sequence as the program's
   for (int opening = 0; opening < 2; ++opening) {
     run("click About\n");
     ASSERT_NE(run.about(), nullptr);
@@ -130,7 +130,7 @@ TEST(About, TheStarsTwinkleInTheirFieldAndAppearElsewhereWhenTheyGoOut) {
   std::vector<long> ages = starTable(about, "starage");
   // The oldest star is the last; it goes out after the ticks it has left.
   long ticksLeft = AboutForm::kLifetime - ages.back();
-  platform::RandomSource shadow;
+  RandomSource shadow;
   for (int i = 0; i < 60; ++i) shadow.next();
 
   run("wait " + std::to_string(ticksLeft - 1) + "\n");

@@ -8,8 +8,8 @@
 
 #include "forms/application.h"
 #include "game3d/lattice_tables.h"
+#include "registry/form_registry.h"
 #include "script/script_platform.h"
-#include "startup/form3.h"
 #include "window3d/board_geometry.h"
 #include "window3d/dorvan_form.h"
 
@@ -20,7 +20,7 @@ class GameWindows : public ::testing::Test {
  protected:
   GameWindows() : platform_(transcript_), app_(platform_, "") {
     platform_.attach(app_);
-    startup::registerForms(app_);
+    registry::registerForms(app_);
     app_.start("Form3");
     first_ = &active();
   }
@@ -137,7 +137,7 @@ TEST_F(GameWindows, HiddenViewsKeepEveryMoveForWhenTheyAreShown) {
   click(w, "Check1");
   click(w, "Check2");
   for (int line : lines) {
-    const forms::Color colour = w.at("LN", line).color;
+    const Colour colour = w.at("LN", line).color;
     EXPECT_EQ(w.at("bN", line).borderWidth, 5) << line;
     EXPECT_EQ(w.at("bN", line).color, colour) << line;
     for (int element : kInversePaint[line]) {

@@ -10,8 +10,8 @@
 
 #include "forms/application.h"
 #include "game3d/lattice_tables.h"
+#include "registry/form_registry.h"
 #include "script/script_platform.h"
-#include "startup/form3.h"
 #include "window3d/board_geometry.h"
 #include "window3d/dorvan_form.h"
 
@@ -58,7 +58,7 @@ class PlayingTheWindow : public ::testing::Test {
  protected:
   PlayingTheWindow() : platform_(transcript_), app_(platform_, "") {
     platform_.attach(app_);
-    startup::registerForms(app_);
+    registry::registerForms(app_);
     app_.start("Form3");
     window_ = static_cast<DorvanForm*>(app_.activeForm());
     platform_.window = window_;

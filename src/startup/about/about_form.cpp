@@ -7,18 +7,17 @@
 
 namespace dorvan::startup {
 
-using forms::Color;
 using forms::Control;
 using forms::ControlKind;
 
 namespace {
 
-constexpr Color kBlack = 0x000000;
-constexpr Color kWhite = 0xFFFFFF;
-constexpr Color kPaleYellow = 0x80FFFF;
-constexpr Color kSilver = 0xC0C0C0;
-constexpr Color kPaleGrey = 0xE0E0E0;
-constexpr Color kDivider = 0x505050;
+constexpr Colour kBlack = 0x000000;
+constexpr Colour kWhite = 0xFFFFFF;
+constexpr Colour kPaleYellow = 0x80FFFF;
+constexpr Colour kSilver = 0xC0C0C0;
+constexpr Colour kPaleGrey = 0xE0E0E0;
+constexpr Colour kDivider = 0x505050;
 
 constexpr int kPanelLeft = 2880;  // the text panel, right of the star field
 constexpr int kPanelWidth = 3480;
@@ -36,7 +35,7 @@ constexpr MakerLine kMakerLines[] = {
 };
 
 Control& addLabel(forms::Form& form, const char* name, int index, const std::string& text, int top,
-                  int height, Color color) {
+                  int height, Colour color) {
   Control& c = form.add(ControlKind::Label, name, index);
   c.caption = text;
   c.forecolor = color;
@@ -60,9 +59,9 @@ Control& addButton(forms::Form& form, const char* name, const char* text, int le
   return c;
 }
 
-Color grey(int level, int blue) {
-  return static_cast<Color>(blue) << 16 | static_cast<Color>(level) << 8 |
-         static_cast<Color>(level);
+Colour grey(int level, int blue) {
+  return static_cast<Colour>(blue) << 16 | static_cast<Colour>(level) << 8 |
+         static_cast<Colour>(level);
 }
 
 }  // namespace
@@ -138,7 +137,7 @@ void AboutForm::Form_Paint() {
 }
 
 void AboutForm::placeStar(int i) {
-  platform::RandomSource& rnd = app().random();
+  RandomSource& rnd = app().random();
   starx_[i] = static_cast<int>(rnd.next() * kFieldWidth) + 1;
   stary_[i] = static_cast<int>(rnd.next() * kFieldHeight) + 1;
 }
@@ -151,7 +150,7 @@ void AboutForm::drawStar(int i) {
   if (glow < 24) return;
   int x = starx_[i];
   int y = stary_[i];
-  Color color = grey(glow * 7 / 8, glow);
+  Colour color = grey(glow * 7 / 8, glow);
   line(x, y, x + 15, y, color);
   if (glow > 150) {
     int arm = 15 + (glow - 150) / 2;

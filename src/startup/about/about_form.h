@@ -18,10 +18,10 @@ class AboutForm : public forms::Form {
   static constexpr int kLifetime = 2600;     // ticks until a star goes out and appears elsewhere
 
   // The links' text colours (0x00BBGGRR).
-  static constexpr forms::Color kHomeLink = 0xFF8080;        // (128, 128, 255)
-  static constexpr forms::Color kHomeLinkHover = 0xFFC0C0;   // (192, 192, 255)
-  static constexpr forms::Color kMakerLink = 0xC0C000;       // (0, 192, 192)
-  static constexpr forms::Color kMakerLinkHover = 0xFFFF00;  // (0, 255, 255)
+  static constexpr Colour kHomeLink = 0xFF8080;        // (128, 128, 255)
+  static constexpr Colour kHomeLinkHover = 0xFFC0C0;   // (192, 192, 255)
+  static constexpr Colour kMakerLink = 0xC0C000;       // (0, 192, 192)
+  static constexpr Colour kMakerLinkHover = 0xFFFF00;  // (0, 255, 255)
 
   static constexpr const char* kHomePage = "https://dorvan.example.org/";
   static constexpr const char* kMakerPage = "https://dorvan.example.org/contact";

@@ -3,34 +3,34 @@
 #include "game3d/move_clock.h"
 #include "game3d/sides.h"
 #include "game3d/texts.h"
-#include "game4d/form2.h"
-#include "game4d/form2_controls.h"
-#include "game4d/form2_layout.h"
-#include "game4d/form2_texts.h"
+#include "window4d/form2.h"
+#include "window4d/form2_controls.h"
+#include "window4d/form2_layout.h"
+#include "window4d/form2_texts.h"
 
-namespace dorvan::game4d {
+namespace dorvan::window4d {
 
 namespace {
 
 using forms::ControlKind;
 
-constexpr forms::Color kListBackground = 0xFFFFFF;
-constexpr forms::Color kClockLeft = 0x00C000;  // the clock's bar: green time left ...
-constexpr forms::Color kClockUsed = 0x0000C0;  // ... covered by red as it runs out
+constexpr Colour kListBackground = 0xFFFFFF;
+constexpr Colour kClockLeft = 0x00C000;  // the clock's bar: green time left ...
+constexpr Colour kClockUsed = 0x0000C0;  // ... covered by red as it runs out
 constexpr int kClockWidth = 2400;
 constexpr int kClockHeight = 165;
 
 // A light shade of a cell colour, behind the text of a colour-pair box.
-forms::Color lightShade(forms::Color c) {
-  forms::Color shade = 0;
+Colour lightShade(Colour c) {
+  Colour shade = 0;
   for (int shift = 0; shift < 24; shift += 8) {
-    const forms::Color channel = (c >> shift) & 0xFF;
+    const Colour channel = (c >> shift) & 0xFF;
     shade |= ((channel + 0xFF) / 2) << shift;
   }
   return shade;
 }
 
-forms::Color pairColour(std::string_view name) {
+Colour pairColour(std::string_view name) {
   if (name.starts_with("Yellow")) return cells[kYellowCell].display;
   if (name.starts_with("L.")) return cells[kLightBlueCell].display;
   if (name.starts_with("Blue")) return cells[kBlueCell].display;
@@ -79,7 +79,7 @@ void Form2::addScores() {
     const char* count;
     const char* turn;
     std::string_view side;
-    forms::Color colour;
+    Colour colour;
     int top;
     bool toMove;
   } rows[] = {
@@ -221,7 +221,7 @@ void Form2::addCumulativeScores() {
   const struct {
     const char* heading;
     std::string_view text;
-    forms::Color colour;
+    Colour colour;
     int total;
     int left;
   } totals[] = {{"Label20", texts::kBluePoints, game3d::kBlueStatusColour, 5, 120},
@@ -236,4 +236,4 @@ void Form2::addCumulativeScores() {
   }
 }
 
-}  // namespace dorvan::game4d
+}  // namespace dorvan::window4d

@@ -5,10 +5,13 @@
 
 #include <array>
 
-#include "game4d/geometry.h"
+#include "common/geometry.h"
 #include "game4d/positions.h"
 
-namespace dorvan::game4d {
+namespace dorvan::window4d {
+
+// The window draws and plays the engine's tesseract: its names are this window's vocabulary.
+using namespace game4d;
 
 enum class View { main, second };
 
@@ -89,4 +92,4 @@ constexpr Segment centreLine(View view, int position) {
   return view == View::main ? pow[position] : slam[position];
 }
 
-}  // namespace dorvan::game4d
+}  // namespace dorvan::window4d

@@ -1,4 +1,4 @@
-#include "game4d/form2.h"
+#include "window4d/form2.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,11 @@
 #include <tuple>
 #include <vector>
 
-#include "game4d/diagram.h"
-#include "game4d/form2_layout.h"
 #include "script/script_runner.h"
+#include "window4d/diagram.h"
+#include "window4d/form2_layout.h"
 
-namespace dorvan::game4d {
+namespace dorvan::window4d {
 namespace {
 
 using forms::Control;
@@ -53,7 +53,7 @@ bool isPanelControl(const Control& c) {
 }
 
 // What a person can see of every control, to compare the window before and after a change.
-using Look = std::tuple<bool, bool, int, forms::Color, int, forms::LineStyle, bool>;
+using Look = std::tuple<bool, bool, int, Colour, int, forms::LineStyle, bool>;
 std::vector<Look> looks(const forms::Form& form) {
   std::vector<Look> result;
   for (const Control& c : form.controls())
@@ -266,4 +266,4 @@ TEST(Form2Invariants, CatchAFrameInTheWrongColourAndAPositionDrawnInPart) {
 }
 
 }  // namespace
-}  // namespace dorvan::game4d
+}  // namespace dorvan::window4d

@@ -1,4 +1,4 @@
-#include "game4d/drawing.h"
+#include "window4d/drawing.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <cmath>
 #include <vector>
 
-#include "game4d/click_targets.h"
-#include "game4d/diagram.h"
+#include "window4d/click_targets.h"
+#include "window4d/diagram.h"
 
-namespace dorvan::game4d {
+namespace dorvan::window4d {
 namespace {
 
 constexpr std::array<View, 2> kViews{View::main, View::second};
@@ -114,4 +114,4 @@ TEST(SmallDiagram, LiesClearOfBothViewsWithItsKeyBeside) {
 }
 
 }  // namespace
-}  // namespace dorvan::game4d
+}  // namespace dorvan::window4d

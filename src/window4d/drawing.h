@@ -14,10 +14,13 @@
 //    its two corners onto its lane. The three lines of a frame at one corner thus end together,
 //    and each frame's 12 lines close up into one cube.
 
-#include "game4d/centre_lines.h"
-#include "game4d/geometry.h"
+#include "common/geometry.h"
+#include "window4d/centre_lines.h"
 
-namespace dorvan::game4d {
+namespace dorvan::window4d {
+
+// The window draws and plays the engine's tesseract: its names are this window's vocabulary.
+using namespace game4d;
 
 // The second view is drawn at about half the size of the main view, so its lanes are closer.
 constexpr int sideStep(View view) {
@@ -27,4 +30,4 @@ constexpr int sideStep(View view) {
 // End points of `L`frame(element) (main view) or `m`frame(element) (second view).
 Segment drawingLineSegment(View view, int frame, int element);
 
-}  // namespace dorvan::game4d
+}  // namespace dorvan::window4d

@@ -1,16 +1,16 @@
 // The tesseract window's construction, its menu bar and handlers, and what loading sets up.
-#include "game4d/form2.h"
+#include "window4d/form2.h"
 
 #include "forms/application.h"
-#include "game4d/click_targets.h"
-#include "game4d/form2_controls.h"
-#include "game4d/form2_texts.h"
+#include "window4d/click_targets.h"
+#include "window4d/form2_controls.h"
+#include "window4d/form2_texts.h"
 
-namespace dorvan::game4d {
+namespace dorvan::window4d {
 
 namespace {
 
-constexpr forms::Color kBackground = 0xC0C0C0;
+constexpr Colour kBackground = 0xC0C0C0;
 
 }  // namespace
 
@@ -143,4 +143,4 @@ bool Form2::dorvanVariant() const {
   return at("game", 2).checked;
 }
 
-}  // namespace dorvan::game4d
+}  // namespace dorvan::window4d

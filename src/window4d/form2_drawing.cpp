@@ -3,14 +3,14 @@
 #include <utility>
 
 #include "game3d/sides.h"
-#include "game4d/centre_lines.h"
-#include "game4d/click_targets.h"
-#include "game4d/diagram.h"
-#include "game4d/drawing.h"
-#include "game4d/form2.h"
-#include "game4d/form2_controls.h"
+#include "window4d/centre_lines.h"
+#include "window4d/click_targets.h"
+#include "window4d/diagram.h"
+#include "window4d/drawing.h"
+#include "window4d/form2.h"
+#include "window4d/form2_controls.h"
 
-namespace dorvan::game4d {
+namespace dorvan::window4d {
 
 namespace {
 
@@ -111,4 +111,4 @@ forms::Control& Form2::diagramElement(DiagramElement e) {
   return const_cast<forms::Control&>(std::as_const(*this).diagramElement(e));
 }
 
-}  // namespace dorvan::game4d
+}  // namespace dorvan::window4d

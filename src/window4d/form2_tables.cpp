@@ -4,10 +4,10 @@
 #include <set>
 
 #include "game3d/sides.h"
-#include "game4d/diagram.h"
-#include "game4d/form2.h"
+#include "window4d/diagram.h"
+#include "window4d/form2.h"
 
-namespace dorvan::game4d {
+namespace dorvan::window4d {
 
 std::optional<forms::TableView> Form2::table(std::string_view name) const {
   if (name == "lineowner") return forms::TableView::row(lineowner_, kLineCount);
@@ -44,10 +44,10 @@ std::vector<std::string> Form2::invariantViolations() const {
   check(!at("game", 1).checked || at("ip", 1).checked, "Duomar is chosen for one player");
 
   // Each frame shows one cell in all its lines, in both views, and no two frames the same cell.
-  std::set<forms::Color> frameColours;
+  std::set<Colour> frameColours;
   for (int frame = 1; frame <= kFrameCount; ++frame) {
     const std::string name = std::to_string(frame);
-    const forms::Color colour = at("L" + name, 1).color;
+    const Colour colour = at("L" + name, 1).color;
     check(cellOfColour(colour) != 0, "L" + name + " is drawn in a colour of no cell");
     frameColours.insert(colour);
     for (int element = 1; element <= kElementsPerFrame; ++element) {
@@ -112,4 +112,4 @@ std::vector<std::string> Form2::invariantViolations() const {
   return problems;
 }
 
-}  // namespace dorvan::game4d
+}  // namespace dorvan::window4d

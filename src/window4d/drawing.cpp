@@ -1,4 +1,4 @@
-#include "game4d/drawing.h"
+#include "window4d/drawing.h"
 
 #include <array>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include "game4d/colour_lookup.h"
 #include "game4d/positions.h"
 
-namespace dorvan::game4d {
+namespace dorvan::window4d {
 namespace {
 
 struct Vec {
@@ -152,4 +152,4 @@ Segment drawingLineSegment(View view, int frame, int element) {
   return (view == View::main ? mainView : secondView)[frame][element];
 }
 
-}  // namespace dorvan::game4d
+}  // namespace dorvan::window4d

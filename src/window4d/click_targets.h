@@ -4,10 +4,13 @@
 
 #include <array>
 
-#include "game4d/geometry.h"
+#include "common/geometry.h"
 #include "game4d/positions.h"
 
-namespace dorvan::game4d {
+namespace dorvan::window4d {
+
+// The window draws and plays the engine's tesseract: its names are this window's vocabulary.
+using namespace game4d;
 
 inline constexpr int kLabel2Count = 51;  // elements 0 to 50
 
@@ -94,4 +97,4 @@ constexpr Label2Elements label2Elements(int position) {
   return result;
 }
 
-}  // namespace dorvan::game4d
+}  // namespace dorvan::window4d

@@ -20,7 +20,10 @@
 #include "game4d/incidence.h"
 #include "game4d/positions.h"
 
-namespace dorvan::game4d {
+namespace dorvan::window4d {
+
+// The window draws and plays the engine's tesseract: its names are this window's vocabulary.
+using namespace game4d;
 
 class Form2 : public forms::Form {
  public:
@@ -75,7 +78,7 @@ class Form2 : public forms::Form {
 
   // The unit being flashed: its lines' screen positions and the colours their highlights had.
   std::array<int, kFlashSlots + 1> flashlist{};
-  std::array<forms::Color, kFlashSlots + 1> flashcolours{};
+  std::array<Colour, kFlashSlots + 1> flashcolours{};
 
  private:
   void addDrawing();
@@ -120,7 +123,7 @@ class Form2 : public forms::Form {
   // The window's incidence tables and the frames' colours as read when the window loaded.
   std::array<std::array<int, kLinesPerSquare + 1>, kSquareLineRows + 1> sqlines_{};
   std::array<std::array<int, kLinesPerCell + 1>, kCellRows + 1> celllines_{};
-  std::array<forms::Color, kFrameCount + 1> homecolours_{};
+  std::array<Colour, kFrameCount + 1> homecolours_{};
 };
 
-}  // namespace dorvan::game4d
+}  // namespace dorvan::window4d

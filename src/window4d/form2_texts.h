@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-namespace dorvan::game4d::texts {
+namespace dorvan::window4d::texts {
 
 inline constexpr std::string_view kCaption = "Dorvan 2004 - 2D, 3D, 4D (Kestrel) - 4D Dorvan Basic";
 inline constexpr std::string_view kAboutCaption = "Dorvan 2004 - 2D, 3D, 4D -- 4D Dorvan Basic";
@@ -99,4 +99,4 @@ inline constexpr std::string_view kSmashMissing =
     "   Smash has not been added to this game. Merrin, Duomar and Dorvan are the variants you "
     "can play.";
 
-}  // namespace dorvan::game4d::texts
+}  // namespace dorvan::window4d::texts

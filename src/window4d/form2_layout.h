@@ -10,9 +10,9 @@
 //   right column     x 15360..19080: turning buttons, cell check boxes, view options
 //   score panel      under the small diagram, shown on demand
 
-#include "game4d/geometry.h"
+#include "common/geometry.h"
 
-namespace dorvan::game4d::layout {
+namespace dorvan::window4d::layout {
 
 inline constexpr Rect kMainView{120, 120, 9840, 8080};
 inline constexpr Rect kSecondView{10000, 160, 5140, 4600};
@@ -44,4 +44,4 @@ inline constexpr int kCheck4Top = kOptionsTop + kRowStep + 150;
 // The cumulative scores, below the small diagram.
 inline constexpr Rect kScorePanel{10080, 7080, 5040, 3000};
 
-}  // namespace dorvan::game4d::layout
+}  // namespace dorvan::window4d::layout

@@ -5,7 +5,10 @@
 
 #include "forms/control.h"
 
-namespace dorvan::game4d {
+namespace dorvan::window4d {
+
+// The window draws and plays the engine's tesseract: its names are this window's vocabulary.
+using namespace game4d;
 
 inline std::string frameName(bool mainView, int frame) {
   return (mainView ? "L" : "m") + std::to_string(frame);
@@ -18,4 +21,4 @@ inline void setPlace(forms::Control& c, int left, int top, int width, int height
   c.height = height;
 }
 
-}  // namespace dorvan::game4d
+}  // namespace dorvan::window4d

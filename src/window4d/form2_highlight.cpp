@@ -3,16 +3,16 @@
 // Cheat styling. None of them touches the game's state.
 
 #include "game3d/sides.h"
-#include "game4d/diagram.h"
-#include "game4d/form2.h"
+#include "window4d/diagram.h"
+#include "window4d/form2.h"
 
-namespace dorvan::game4d {
+namespace dorvan::window4d {
 
 namespace {
 
-constexpr forms::Color kFlashColour = game3d::kHighlightColour;
+constexpr Colour kFlashColour = game3d::kHighlightColour;
 // A diagram element that is green already flashes in yellow instead.
-constexpr forms::Color kFlashOnGreen = 0x00FFFF;
+constexpr Colour kFlashOnGreen = 0x00FFFF;
 
 }  // namespace
 
@@ -87,4 +87,4 @@ void Form2::quecheat() {
   }
 }
 
-}  // namespace dorvan::game4d
+}  // namespace dorvan::window4d

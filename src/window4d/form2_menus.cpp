@@ -3,13 +3,13 @@
 
 #include "forms/application.h"
 #include "game3d/texts.h"
-#include "game4d/click_targets.h"
-#include "game4d/form2.h"
-#include "game4d/form2_texts.h"
 #include "startup/about/about_form.h"
 #include "startup/help.h"
+#include "window4d/click_targets.h"
+#include "window4d/form2.h"
+#include "window4d/form2_texts.h"
 
-namespace dorvan::game4d {
+namespace dorvan::window4d {
 
 namespace {
 
@@ -219,4 +219,4 @@ void Form2::abt_Click() {
   abb_Click();
 }
 
-}  // namespace dorvan::game4d
+}  // namespace dorvan::window4d

@@ -9,12 +9,15 @@
 
 #include <array>
 
+#include "common/geometry.h"
 #include "game4d/cells.h"
-#include "game4d/centre_lines.h"
-#include "game4d/geometry.h"
 #include "game4d/positions.h"
+#include "window4d/centre_lines.h"
 
-namespace dorvan::game4d {
+namespace dorvan::window4d {
+
+// The window draws and plays the engine's tesseract: its names are this window's vocabulary.
+using namespace game4d;
 
 struct DiagramPlacement {
   Point origin;  // where the main view's corner (120, 120) lands
@@ -88,4 +91,4 @@ constexpr Segment diagramSegment(DiagramElement element,
   return {shrink(edge.p1, placement), shrink(edge.p2, placement)};
 }
 
-}  // namespace dorvan::game4d
+}  // namespace dorvan::window4d

@@ -2,7 +2,7 @@
 // Points, segments and rectangles in twips (origin at the top left of the window's client
 // area, y downwards).
 
-namespace dorvan::game4d {
+namespace dorvan {
 
 struct Point {
   int x = 0;
@@ -24,4 +24,4 @@ struct Rect {
   friend constexpr bool operator==(Rect, Rect) = default;
 };
 
-}  // namespace dorvan::game4d
+}  // namespace dorvan

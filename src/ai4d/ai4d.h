@@ -1,0 +1,2 @@
+#pragma once
+// The computer opponent of the 4D game, without its window.

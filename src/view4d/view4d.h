@@ -1,0 +1,2 @@
+#pragma once
+// Turning the tesseract, without its window.
