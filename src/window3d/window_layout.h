@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "forms/control.h"
+#include "game3d/move_clock.h"
 #include "game3d/sides.h"
 #include "game3d/texts.h"
 #include "window3d/window_texts.h"
@@ -40,14 +41,14 @@ namespace layout {
 
 inline constexpr Colour kRedText = game3d::kRedStatusColour;
 inline constexpr Colour kBlueText = game3d::kBlueStatusColour;
-inline constexpr Colour kNote = 0xC0FFFF;      // pale yellow behind the end-of-game verdict
-inline constexpr Colour kTimeLeft = 0x00C000;  // the clock's bar: green time left ...
-inline constexpr Colour kTimeUsed = 0x0000C0;  // ... covered by red as it runs out
-inline constexpr int kLabel = 240;             // height of a one-line label
-inline constexpr int kTop = 45;                // first row of the top band
-inline constexpr int kTop2 = 315;              // second row
-inline constexpr int kBottom = 6150;           // first row of the bottom band
-inline constexpr int kBottom2 = 6420;          // second row
+inline constexpr Colour kNote = 0xC0FFFF;  // pale yellow behind the end-of-game verdict
+inline constexpr Colour kTimeLeft = game3d::kClockTimeLeftColour;
+inline constexpr Colour kTimeUsed = game3d::kClockTimeUsedColour;
+inline constexpr int kLabel = 240;     // height of a one-line label
+inline constexpr int kTop = 45;        // first row of the top band
+inline constexpr int kTop2 = 315;      // second row
+inline constexpr int kBottom = 6150;   // first row of the bottom band
+inline constexpr int kBottom2 = 6420;  // second row
 inline constexpr int kClockWidth = 1440;
 inline constexpr int kClockHeight = 165;
 

@@ -1,6 +1,8 @@
 // The tesseract window's construction, its menu bar and handlers, and what loading sets up.
 #include "window4d/form2.h"
 
+#include <functional>
+
 #include "forms/application.h"
 #include "window4d/click_targets.h"
 #include "window4d/form2_controls.h"
@@ -14,6 +16,56 @@ constexpr Colour kBackground = 0xC0C0C0;
 
 }  // namespace
 
+Form2::Controls::Controls(Form& f)
+    : label2(f, "Label2", 0, kLabel2Count - 1),
+      pow(f, "pow", 1, kPositionCount),
+      slam(f, "slam", 1, kPositionCount),
+      line1(f, "Line1", 1, 4),
+      line2(f, "Line2", 1, 4),
+      line10(f, "Line10", 2, 2),
+      cellBoxes(f, "Check1", 1, 10),
+      turnExternal(f, "Command1", 0, 7),
+      turnInternal(f, "Command2", 0, 5),
+      turnFrameExternal(f.at("Frame1")),
+      turnFrameInternal(f.at("Frame2")),
+      showDots(f.at("Check2")),
+      showAsDashes(f.at("Check3")),
+      status(f.at("Label33")),
+      redTurn(f.at("Label3")),
+      blueTurn(f.at("Label4")),
+      redScore(f.at("Label6")),
+      blueScore(f.at("Label5")),
+      redPoints(f.at("Label30")),
+      bluePoints(f.at("Label29")),
+      verdict(f.at("Label40")),
+      variantCaption(f.at("Label36")),
+      scorePanel(f.at("Picture1")),
+      rounds(f.at("List4")),
+      redTotal(f.at("label7", 6)),
+      blueTotal(f.at("label7", 5)),
+      clockTimer(f.at("Timer1")),
+      clockTrack(f.at("Picture5")),
+      clockBar(f.at("Picture6")),
+      programsMenu(f.at("op")),
+      levelsMenu(f.at("opmz")),
+      gamesMenu(f.at("opmef")),
+      optionsMenu(f.at("gamz")),
+      accurateView(f.at("showfour")),
+      cheat(f.at("cht")),
+      thinLines(f.at("gdr")),
+      normalLevel(f.at("opmen", 7)),
+      halfLevel(f.at("opmen", 8)),
+      variants(f, "game", 0, 2),
+      players(f, "ip", 0, 1),
+      timeLimits(f, "sd", 1, 10) {
+  for (int frame = 1; frame <= kFrameCount; ++frame) {
+    L[frame] = forms::ControlArray(f, frameName(true, frame), 1, kElementsPerFrame);
+    m[frame] = forms::ControlArray(f, frameName(false, frame), 1, kElementsPerFrame);
+    a[frame] = forms::ControlArray(f, "a" + std::to_string(frame), 1, 3);
+    b[frame] = forms::ControlArray(f, "b" + std::to_string(frame), 1, 3);
+  }
+}
+
 Form2::Form2(forms::Application& app) : Form(app, "Form2") {
   caption = std::string(texts::kCaption);
   backcolor = kBackground;
@@ -23,6 +75,7 @@ Form2::Form2(forms::Application& app) : Form(app, "Form2") {
   addPanel();
   addTargets();
   addMenus();
+  ui_.emplace(*this);
   wireHandlers();
 }
 
@@ -83,64 +136,78 @@ void Form2::addMenus() {
 }
 
 void Form2::wireHandlers() {
-  for (int k = 0; k < kLabel2Count; ++k)
-    at("Label2", k).onClick = [this](int i) { Label2_Click(i); };
-  for (int k : {1, 7}) at("gmen", k).onClick = [this](int i) { gmen_Click(i); };
+  // Commands that change the game wait while a move is being scored; the rest run at once.
+  auto later = [this](auto handler) {
+    return
+        [this, handler](int i) { whenIdle([this, handler, i] { std::invoke(handler, this, i); }); };
+  };
+  for (forms::Control* target : ui_->label2) target->onClick = later(&Form2::Label2_Click);
+  at("gmen", 1).onClick = later(&Form2::gmen_Click);
+  at("gmen", 7).onClick = [this](int i) { gmen_Click(i); };
   for (int k = 1; k <= 5; ++k) at("opme", k).onClick = [this](int i) { opme_Click(i); };
   for (int k : {7, 8}) at("opmen", k).onClick = [this](int i) { opmen_Click(i); };
-  for (int k = 0; k < 3; ++k) at("game", k).onClick = [this](int i) { game_Click(i); };
-  for (int k = 0; k < 2; ++k) at("ip", k).onClick = [this](int i) { ip_Click(i); };
-  for (int k = 1; k <= 10; ++k) {
-    at("sd", k).onClick = [this](int i) { sd_Click(i); };
-    at("Check1", k).onClick = [this](int i) { Check1_Click(i); };
-  }
+  for (forms::Control* item : ui_->variants) item->onClick = [this](int i) { game_Click(i); };
+  for (forms::Control* item : ui_->players) item->onClick = [this](int i) { ip_Click(i); };
+  for (forms::Control* item : ui_->timeLimits) item->onClick = [this](int i) { sd_Click(i); };
+  for (forms::Control* box : ui_->cellBoxes) box->onClick = [this](int i) { Check1_Click(i); };
+  ui_->cheat.onClick = later([](Form2* self, int) { self->cht_Click(); });
+  ui_->thinLines.onClick = later([](Form2* self, int) { self->gdr_Click(); });
   at("msc").onClick = [this](int) { msc_Click(); };
-  at("cht").onClick = [this](int) { cht_Click(); };
   at("cuscore").onClick = [this](int) { cuscore_Click(); };
   at("hlp").onClick = [this](int) { hlp_Click(); };
   at("abb").onClick = [this](int) { abb_Click(); };
   at("abt").onClick = [this](int) { abt_Click(); };
+  ui_->clockTimer.onTimer = [this](int) { Timer1_Timer(); };
 }
 
 void Form2::Form_Load() {
+  Controls& ui = *ui_;
   clock_ = game3d::MoveClock(game3d::kTimeLimit4d);
   const platform::ScreenSize screen = app().platform().screenSize();
   width = screen.width;
   height = screen.height - 500;
-  at("List4").items.emplace_back();
+  ui.rounds.items.emplace_back();
   quecheat();
-  bluestarts_ = 1;
-  for (int frame = 1; frame <= kFrameCount; ++frame)
-    homecolours_[frame] = at(frameName(true, frame), 1).color;
-  for (int p = 1; p <= kPositionCount; ++p) at("pow", p).visible = at("Check3").value == 1;
+  game_.bluestarts = 1;
+  for (int frame = 1; frame <= kFrameCount; ++frame) homecolours_[frame] = ui.L[frame][1].color;
+  for (forms::Control* p : ui.pow) p->visible = ui.showAsDashes.value == 1;
   left = (screen.width - width) / 2;
   top = (screen.height - height) / 2 - 300;
-  for (int k = 1; k < kLabel2Count; ++k) at("Label2", k).transparent = true;
+  for (int k = 1; k < kLabel2Count; ++k) ui.label2[k].transparent = true;
   for (int p = 1; p <= kPositionCount; ++p) {
-    at("pow", p).visible = false;
-    forms::Control& second = at("slam", p);
-    second.visible = false;
-    second.style = forms::LineStyle::Solid;
+    ui.pow[p].visible = false;
+    ui.slam[p].visible = false;
+    ui.slam[p].style = forms::LineStyle::Solid;
   }
   for (int frame = 1; frame <= kFrameCount; ++frame)
-    for (int element = 1; element <= kElementsPerFrame; ++element)
-      at(frameName(true, frame), element).borderWidth = 1;
+    for (forms::Control* line : ui.L[frame]) line->borderWidth = 1;
   for (int k = 0; k < kLabel2Count; ++k) {
     if ((k >= 4 && k <= 7) || k >= 41) continue;
-    at("Label2", k).left = label2[k].rect.left;
-    at("Label2", k).top = label2[k].rect.top;
+    ui.label2[k].left = label2[k].rect.left;
+    ui.label2[k].top = label2[k].rect.top;
   }
   settables();
-  at("Check2").value = 0;  // "Show dots" does nothing more when it is cleared
+  ui.showDots.value = 0;  // "Show dots" does nothing more when it is cleared
   if (app().levelFlag == 1) opmen_Click(8);
 }
 
-bool Form2::cheatOn() const {
-  return at("cht").checked;
+Variant Form2::variant() const {
+  for (int k = 0; k <= 2; ++k)
+    if (ui_->variants[k].checked) return game3d::variantFromIndex(k);
+  return Variant::kMerrin;
 }
 
-bool Form2::dorvanVariant() const {
-  return at("game", 2).checked;
+bool Form2::onePlayer() const {
+  return ui_->players[0].checked;
+}
+
+bool Form2::halfLevelOn() const {
+  return ui_->halfLevel.checked;
+}
+
+// The 4D window keeps its 30 s whichever entry is chosen; only "No time limit" would stop it.
+bool Form2::timeLimitInForce() const {
+  return !ui_->timeLimits[1].checked;
 }
 
 }  // namespace dorvan::window4d

@@ -3,20 +3,23 @@
 // a small diagram of it, the click targets over the drawing, the status and score labels, the
 // turning buttons and view options, the cumulative scores and the menu bar.
 //
-// The window keeps the per-game tables as the rules describe them (`lineowner`, `sqmarks`,
-// `cellmarks`, `unitdone`, whose turn it is) and its own copies of the incidence tables
-// (`sqlines`, `celllines`), which it fills when it loads. Everything a player sees is a
-// control: drawn lines are border widths, the cell a frame shows is its border colour.
+// The game itself (`lineowner`, the marks, whose turn it is, scores and points) is a
+// game4d::Position; the window draws it. A drawn line is the border width of the drawing lines
+// at its screen position, the cell a frame shows is its border colour, and a click names the
+// line whose cells' colours meet where it landed.
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "forms/control_array.h"
 #include "forms/form.h"
 #include "game3d/move_clock.h"
 #include "game4d/cells.h"
+#include "game4d/game.h"
 #include "game4d/incidence.h"
 #include "game4d/positions.h"
 
@@ -27,13 +30,7 @@ using namespace game4d;
 
 class Form2 : public forms::Form {
  public:
-  // Table shapes, index 0 unused; some are larger than the tesseract needs.
-  static constexpr int kLineSlots = 64;
-  static constexpr int kSquareRows = 26;
   static constexpr int kSquareLineRows = 42;
-  static constexpr int kUnitSlots = 42;
-  static constexpr int kSideCountSlots = 36;
-  static constexpr int kCellRows = 9;
   static constexpr int kFlashSlots = 12;
 
   explicit Form2(forms::Application& app);
@@ -42,10 +39,20 @@ class Form2 : public forms::Form {
   std::optional<forms::TableView> table(std::string_view name) const override;
   std::vector<std::string> invariantViolations() const override;
 
-  // Click targets over the drawing.
+  // form2_play.cpp: a click on the tesseract, the move procedure and the end of a game.
   void Label2_Click(int index);
+  void gridbang(int gdb);
+  void movescore();
+  void Timer1_Timer();
 
-  // Menu commands.
+  // form2_computer.cpp: the computer's line, found where its cells now meet and drawn there.
+  void computerMove();
+  void findclik(int fdc, int adc, int bdc, int cdc);
+  void goclick(int fdc);
+  void repaintpow();
+  void backoff();
+
+  // form2_menus.cpp: menu commands, the level switch and the cell check boxes.
   void gmen_Click(int index);
   void opme_Click(int index);
   void opmen_Click(int index);
@@ -54,15 +61,14 @@ class Form2 : public forms::Form {
   void ip_Click(int index);
   void cht_Click();
   void sd_Click(int index);
+  void gdr_Click();
   void cuscore_Click();
   void hlp_Click();
   void abb_Click();
   void abt_Click();
-
-  // Showing and hiding frames and the diagram's extra lines by the cell check boxes.
   void Check1_Click(int index);
 
-  // Highlight and diagram procedures shared by moves, menus and turning.
+  // form2_highlight.cpp: procedures that moves, menus and turning share.
   // Fills `sqlines` and `celllines` from the tesseract's tables.
   void settables();
   // Lights the highlights of the screen positions in `flashlist` (4 of them, 12 in the Dorvan
@@ -81,6 +87,51 @@ class Form2 : public forms::Form {
   std::array<Colour, kFlashSlots + 1> flashcolours{};
 
  private:
+  // The controls the handlers use, resolved once when the window is built.
+  struct Controls {
+    explicit Controls(Form& form);
+    forms::ControlArray label2;                             // Label2(0..50), the click targets
+    std::array<forms::ControlArray, kFrameCount + 1> L;     // L1..L8(1..12), the main view
+    std::array<forms::ControlArray, kFrameCount + 1> m;     // m1..m8(1..12), the second view
+    forms::ControlArray pow, slam;                          // the highlights (1..32)
+    std::array<forms::ControlArray, kFrameCount + 1> a, b;  // a1..a8, b1..b8 (1..3), diagram
+    forms::ControlArray line1, line2, line10;               // Line1, Line2 (1..4), Line10(2)
+    forms::ControlArray cellBoxes;                          // Check1(1..10)
+    forms::ControlArray turnExternal, turnInternal;         // Command1(0..7), Command2(0..5)
+    forms::Control& turnFrameExternal;                      // Frame1
+    forms::Control& turnFrameInternal;                      // Frame2
+    forms::Control& showDots;                               // Check2
+    forms::Control& showAsDashes;                           // Check3
+    forms::Control& status;                                 // Label33
+    forms::Control& redTurn;                                // Label3
+    forms::Control& blueTurn;                               // Label4
+    forms::Control& redScore;                               // Label6
+    forms::Control& blueScore;                              // Label5
+    forms::Control& redPoints;                              // Label30
+    forms::Control& bluePoints;                             // Label29
+    forms::Control& verdict;                                // Label40
+    forms::Control& variantCaption;                         // Label36
+    forms::Control& scorePanel;                             // Picture1
+    forms::Control& rounds;                                 // List4
+    forms::Control& redTotal;                               // label7(6)
+    forms::Control& blueTotal;                              // label7(5)
+    forms::Control& clockTimer;                             // Timer1
+    forms::Control& clockTrack;                             // Picture5
+    forms::Control& clockBar;                               // Picture6
+    forms::Control& programsMenu;                           // op
+    forms::Control& levelsMenu;                             // opmz
+    forms::Control& gamesMenu;                              // opmef
+    forms::Control& optionsMenu;                            // gamz
+    forms::Control& accurateView;                           // showfour
+    forms::Control& cheat;                                  // cht
+    forms::Control& thinLines;                              // gdr
+    forms::Control& normalLevel;                            // opmen(7)
+    forms::Control& halfLevel;                              // opmen(8)
+    forms::ControlArray variants;                           // game(0..2)
+    forms::ControlArray players;                            // ip(0..1)
+    forms::ControlArray timeLimits;                         // sd(1..10)
+  };
+
   void addDrawing();
   void addDiagram();
   void addHighlights();
@@ -93,32 +144,46 @@ class Form2 : public forms::Form {
   void addMenus();
   void wireHandlers();
 
+  // form2_play.cpp
+  // Runs a player's command now, or after the move procedure when it comes in during the flash
+  // of a completed unit, so that every move is scored to its end before the next one starts.
+  void whenIdle(std::function<void()> command);
+  void scoreAndPass();
+  void flashUnit(int unit);
+  void endOfGame();
+  void addRound();
   void newGame();
+  void drawPosition(int position);
+  void showTurnSigns();
+  void showScores();
+  void setGameMenusEnabled(bool enabled);
+  void restartMoveClock();
+  void stopMoveClock();
+
+  // form2_menus.cpp
   void setLevelHalf();
   // The turning buttons with their frames and heading.
   void showTurning(bool shown);
   void setLevelNormal();
   // Sets a check box as a program would set it: its click handler runs when the value changes.
   void setCheck1(int index, int value);
-  // The move procedure comes with the game engine; until then nothing follows a new game.
-  void movescore();
 
-  bool cheatOn() const;
-  bool dorvanVariant() const;
-  forms::Control& drawingLine(bool mainView, DrawingLine line);
-  forms::Control& diagramElement(DiagramElement element);
-  const forms::Control& diagramElement(DiagramElement element) const;
+  Variant variant() const;
+  bool onePlayer() const;
+  bool halfLevelOn() const;
+  bool timeLimitInForce() const;
+  forms::Control& drawingLine(bool mainView, DrawingLine line) const;
+  forms::Control& diagramElement(DiagramElement element) const;
 
-  // Per-game state.
-  std::array<int, kLineSlots + 1> lineowner_{};
-  std::array<std::array<int, kLinesPerSquare + 1>, kSquareRows + 1> sqmarks_{};
-  std::array<std::array<int, kLinesPerCell + 1>, kCellRows + 1> cellmarks_{};
-  std::array<int, kUnitSlots + 1> unitdone_{};
-  std::array<int, kSideCountSlots + 1> sidecount_{};
-  int mover_ = 0;
-  int redtomove_ = 0;
-  int bluestarts_ = 0;
+  std::optional<Controls> ui_;
+
+  Position game_;
   game3d::MoveClock clock_{0};
+  int locateonly_ = 0;
+  int locatedpos_ = 0;
+  // The move procedure is running; commands that arrive meanwhile wait in `later_`.
+  int moving_ = 0;
+  std::vector<std::function<void()>> later_;
 
   // The window's incidence tables and the frames' colours as read when the window loaded.
   std::array<std::array<int, kLinesPerSquare + 1>, kSquareLineRows + 1> sqlines_{};

@@ -1,7 +1,5 @@
 // The tesseract window's drawing: both views, the small diagram, highlights and click targets.
 
-#include <utility>
-
 #include "game3d/sides.h"
 #include "window4d/centre_lines.h"
 #include "window4d/click_targets.h"
@@ -92,23 +90,19 @@ void Form2::addTargets() {
   }
 }
 
-forms::Control& Form2::drawingLine(bool mainView, DrawingLine line) {
-  return at(frameName(mainView, line.frame), line.element);
+forms::Control& Form2::drawingLine(bool mainView, DrawingLine line) const {
+  return (mainView ? ui_->L : ui_->m)[line.frame][line.element];
 }
 
-const forms::Control& Form2::diagramElement(DiagramElement e) const {
+forms::Control& Form2::diagramElement(DiagramElement e) const {
   switch (e.array) {
     case DiagramArray::a:
-      return at("a" + std::to_string(e.number), e.index);
+      return ui_->a[e.number][e.index];
     case DiagramArray::b:
-      return at("b" + std::to_string(e.number), e.index);
+      return ui_->b[e.number][e.index];
     default:
-      return at("Line" + std::to_string(e.number), e.index);
+      return (e.number == 1 ? ui_->line1 : e.number == 2 ? ui_->line2 : ui_->line10)[e.index];
   }
-}
-
-forms::Control& Form2::diagramElement(DiagramElement e) {
-  return const_cast<forms::Control&>(std::as_const(*this).diagramElement(e));
 }
 
 }  // namespace dorvan::window4d

@@ -22,14 +22,14 @@ void Form2::settables() {
 }
 
 void Form2::flashon(int n) {
-  const int count = dorvanVariant() ? kLinesPerCell : kLinesPerSquare;
+  const int count = linesPerUnit(variant());
   for (int i = 1; i <= count; ++i) {
     const int position = flashlist[i];
     if (!isPosition(position)) continue;
-    at("pow", position).color = kFlashColour;
-    at("slam", position).color = kFlashColour;
+    ui_->pow[position].color = kFlashColour;
+    ui_->slam[position].color = kFlashColour;
   }
-  if (!cheatOn() || !isSquare(n)) return;
+  if (!ui_->cheat.checked || !isSquare(n)) return;
   for (int k = 1; k <= kLinesPerSquare; ++k) {
     const DiagramElement element = screenpositions[sqlines_[n][k]].diagram;
     diagramElement(element).color =
@@ -38,14 +38,14 @@ void Form2::flashon(int n) {
 }
 
 void Form2::flashoff(int n) {
-  const int count = dorvanVariant() ? kLinesPerCell : kLinesPerSquare;
+  const int count = linesPerUnit(variant());
   for (int i = 1; i <= count; ++i) {
     const int position = flashlist[i];
     if (!isPosition(position)) continue;
-    at("pow", position).color = flashcolours[i];
-    at("slam", position).color = flashcolours[i];
+    ui_->pow[position].color = flashcolours[i];
+    ui_->slam[position].color = flashcolours[i];
   }
-  if (!cheatOn() || !isSquare(n)) return;
+  if (!ui_->cheat.checked || !isSquare(n)) return;
   for (int k = 1; k <= kLinesPerSquare; ++k) {
     const DiagramElement element = screenpositions[sqlines_[n][k]].diagram;
     diagramElement(element).color = diagramColour(element);
@@ -74,12 +74,13 @@ void Form2::getfour() {
 void Form2::losefour() {
   forHiddenCorner(
       [this](bool mainView, DrawingLine line) { drawingLine(mainView, line).visible = false; });
-  for (int position : hiddenCornerMain) at("pow", position).visible = false;
-  for (int position : hiddenCornerSecond) at("slam", position).visible = false;
+  for (int position : hiddenCornerMain) ui_->pow[position].visible = false;
+  for (int position : hiddenCornerSecond) ui_->slam[position].visible = false;
 }
 
 void Form2::quecheat() {
-  const forms::LineStyle style = cheatOn() ? forms::LineStyle::Dot : forms::LineStyle::Solid;
+  const forms::LineStyle style =
+      ui_->cheat.checked ? forms::LineStyle::Dot : forms::LineStyle::Solid;
   for (DiagramElement element : diagramLineElements) {
     forms::Control& c = diagramElement(element);
     c.style = style;

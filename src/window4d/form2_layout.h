@@ -24,7 +24,7 @@ inline constexpr int kRowStep = 270;
 inline constexpr int kBandTop = 8400;
 inline constexpr int kBandRow2 = kBandTop + 330;
 inline constexpr int kBandRow3 = kBandRow2 + kRowStep;
-inline constexpr int kStatusLeft = 4200;
+inline constexpr int kStatusLeft = 5040;
 
 // The right column.
 inline constexpr int kColumnLeft = 15360;

@@ -2,10 +2,10 @@
 // click targets' first steps.
 
 #include "forms/application.h"
+#include "forms/messages.h"
 #include "game3d/texts.h"
 #include "startup/about/about_form.h"
 #include "startup/help.h"
-#include "window4d/click_targets.h"
 #include "window4d/form2.h"
 #include "window4d/form2_texts.h"
 
@@ -13,13 +13,7 @@ namespace dorvan::window4d {
 
 namespace {
 
-void tell(forms::Application& app, std::string_view text, std::string_view title = {},
-          platform::Icon icon = platform::Icon::None) {
-  app.platform().messageBox(std::string(text), std::string(title), platform::Buttons::Ok, icon, 1);
-}
-
-// The menus that cannot change while a game is under way.
-constexpr const char* kGameMenus[] = {"op", "opmz", "opmef", "gamz", "showfour"};
+using forms::tell;
 
 constexpr int kExitItem = 7;
 constexpr int kNormalItem = 7;
@@ -29,49 +23,9 @@ constexpr int kMysterious1 = 10;  // shows `Line2`
 
 }  // namespace
 
-void Form2::Label2_Click(int index) {
-  at("Picture1").visible = false;
-  if (index < 0 || index >= kLabel2Count) return;
-  const int position = label2[index].position;
-  if (position == 0) return;
-  if (screenpositions[position].closedAtHalfLevel && at("opmen", kHalfLevelItem).checked) return;
-  // Drawing and scoring the line shown at `position` belong to the move procedure.
-}
-
 void Form2::gmen_Click(int index) {
   if (index == kExitItem) app().end();
   newGame();
-}
-
-void Form2::newGame() {
-  for (bool mainView : {true, false})
-    for (int frame = 1; frame <= kFrameCount; ++frame)
-      for (int element = 1; element <= kElementsPerFrame; ++element)
-        drawingLine(mainView, {frame, element}).borderWidth = 1;
-  quecheat();
-  bluestarts_ = 1 - bluestarts_;
-  mover_ = 0;
-  at("Label5").caption = texts::kZero;
-  at("Label6").caption = texts::kZero;
-  for (const char* menu : kGameMenus) at(menu).enabled = true;
-  for (int p = 1; p <= kPositionCount; ++p) {
-    at("pow", p).visible = false;
-    at("slam", p).visible = false;
-  }
-  lineowner_ = {};
-  sqmarks_ = {};
-  unitdone_ = {};
-  cellmarks_ = {};
-  if (bluestarts_ == 0) {
-    redtomove_ = 1;
-    movescore();
-  } else {
-    redtomove_ = 0;
-  }
-}
-
-void Form2::movescore() {
-  // Scoring, the turn and the computer's reply come with the move procedure.
 }
 
 void Form2::opme_Click(int index) {
@@ -102,15 +56,16 @@ void Form2::opmen_Click(int index) {
 }
 
 void Form2::showTurning(bool shown) {
-  for (int k = 0; k < 8; ++k) at("Command1", k).visible = shown;
-  for (int k = 0; k < 6; ++k) at("Command2", k).visible = shown;
+  for (forms::Control* button : ui_->turnExternal) button->visible = shown;
+  for (forms::Control* button : ui_->turnInternal) button->visible = shown;
   // Without their buttons the two frames would stand empty; the heading above them stays.
-  for (const char* name : {"Frame1", "Frame2"}) at(name).visible = shown;
+  ui_->turnFrameExternal.visible = shown;
+  ui_->turnFrameInternal.visible = shown;
 }
 
 void Form2::setLevelHalf() {
   showTurning(false);
-  forms::Control& accurate = at("showfour");
+  forms::Control& accurate = ui_->accurateView;
   if (accurate.checked) {
     getfour();
     accurate.checked = false;
@@ -120,63 +75,64 @@ void Form2::setLevelHalf() {
   setCheck1(kMysterious1, 0);
   for (int cell = 1; cell <= kFrameCount; ++cell) {
     setCheck1(cell, 1);
-    at("Check1", cell).enabled = false;
+    ui_->cellBoxes[cell].enabled = false;
   }
   // The four cells around the corner of lines 1, 4, 6 and 26 leave the board.
   for (int k : {1, 2, 7, 8, kMysterious2}) {
     setCheck1(k, 0);
-    at("Check1", k).enabled = false;
+    ui_->cellBoxes[k].enabled = false;
   }
-  at("opmen", kNormalItem).checked = false;
-  at("opmen", kHalfLevelItem).checked = true;
+  ui_->normalLevel.checked = false;
+  ui_->halfLevel.checked = true;
 }
 
 void Form2::setLevelNormal() {
   for (int frame = 1; frame <= 7; ++frame)
-    for (int k = 1; k <= 3; ++k) at("a" + std::to_string(frame), k).visible = true;
-  at("showfour").enabled = true;
+    for (forms::Control* element : ui_->a[frame]) element->visible = true;
+  ui_->accurateView.enabled = true;
   showTurning(true);
-  for (int k = 1; k <= kMysterious1; ++k) at("Check1", k).enabled = true;
+  for (forms::Control* box : ui_->cellBoxes) box->enabled = true;
   for (int cell = 1; cell <= kFrameCount; ++cell) {
-    at("Check1", cell).value = 1;
+    ui_->cellBoxes[cell].value = 1;
     Check1_Click(cell);
   }
   Check1_Click(kMysterious2);
   Check1_Click(kMysterious1);
-  at("opmen", kNormalItem).checked = true;
-  at("opmen", kHalfLevelItem).checked = false;
+  ui_->normalLevel.checked = true;
+  ui_->halfLevel.checked = false;
 }
 
 void Form2::setCheck1(int index, int value) {
-  forms::Control& box = at("Check1", index);
+  forms::Control& box = ui_->cellBoxes[index];
   if (box.value == value) return;
   box.value = value;
   Check1_Click(index);
 }
 
 void Form2::Check1_Click(int index) {
-  const bool shown = at("Check1", index).value == 1;
+  if (!ui_->cellBoxes.contains(index)) return;
+  const bool shown = ui_->cellBoxes[index].value == 1;
   if (index == kMysterious2 || index == kMysterious1) {
-    const std::string lines = index == kMysterious2 ? "Line1" : "Line2";
-    for (int k = 1; k <= 4; ++k) at(lines, k).visible = shown;
+    for (forms::Control* line : index == kMysterious2 ? ui_->line1 : ui_->line2)
+      line->visible = shown;
     return;
   }
   if (!isFrame(index)) return;
   for (bool mainView : {true, false})
     for (int element = 1; element <= kElementsPerFrame; ++element)
       drawingLine(mainView, {index, element}).visible = shown;
-  for (const char* key : {"a", "b"})
-    for (int k = 1; k <= 3; ++k) at(key + std::to_string(index), k).visible = shown;
+  for (forms::Control* element : ui_->a[index]) element->visible = shown;
+  for (forms::Control* element : ui_->b[index]) element->visible = shown;
 }
 
 void Form2::game_Click(int index) {
   if (index < 0 || index > 2) return;
-  if (index == 1 && at("ip", 0).checked) {
+  if (index == 1 && onePlayer()) {
     tell(app(), game3d::texts::kDuomarNeedsTwoPlayers);
     return;
   }
-  for (int k = 0; k < 3; ++k) at("game", k).checked = k == index;
-  at("Label36").caption = game3d::texts::variantCaption(game3d::variantFromIndex(index));
+  for (int k = 0; k < 3; ++k) ui_->variants[k].checked = k == index;
+  ui_->variantCaption.caption = game3d::texts::variantCaption(game3d::variantFromIndex(index));
 }
 
 void Form2::msc_Click() {
@@ -184,18 +140,22 @@ void Form2::msc_Click() {
 }
 
 void Form2::ip_Click(int index) {
-  if (index == 0 && at("game", 1).checked) {
+  if (index == 0 && variant() == Variant::kDuomar) {
     tell(app(), texts::kDuomarStaysTwoPlayer);
     return;
   }
-  at("ip", 0).checked = index == 0;
-  at("ip", 1).checked = index == 1;
+  ui_->players[0].checked = index == 0;
+  ui_->players[1].checked = index == 1;
 }
 
 void Form2::cht_Click() {
-  forms::Control& cheat = at("cht");
-  cheat.checked = !cheat.checked;
+  ui_->cheat.checked = !ui_->cheat.checked;
   quecheat();
+}
+
+void Form2::gdr_Click() {
+  ui_->thinLines.checked = !ui_->thinLines.checked;
+  backoff();
 }
 
 void Form2::sd_Click(int) {
@@ -203,7 +163,7 @@ void Form2::sd_Click(int) {
 }
 
 void Form2::cuscore_Click() {
-  at("Picture1").visible = true;
+  ui_->scorePanel.visible = true;
 }
 
 void Form2::hlp_Click() {

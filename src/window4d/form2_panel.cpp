@@ -15,8 +15,7 @@ namespace {
 using forms::ControlKind;
 
 constexpr Colour kListBackground = 0xFFFFFF;
-constexpr Colour kClockLeft = 0x00C000;  // the clock's bar: green time left ...
-constexpr Colour kClockUsed = 0x0000C0;  // ... covered by red as it runs out
+constexpr Colour kVerdictBackground = 0xC0FFFF;  // pale yellow
 constexpr int kClockWidth = 2400;
 constexpr int kClockHeight = 165;
 
@@ -74,26 +73,35 @@ void Form2::addScores() {
   variant.fontBold = true;
 
   label("Label333", forms::kNoIndex, texts::kPlayer1, 120, kBandRow2, 900);
+  // Each side's row: its name, the units it has won, its points and its turn sign.
   const struct {
     const char* heading;
     const char* count;
+    const char* pointsCaption;
+    const char* points;
     const char* turn;
     std::string_view side;
     Colour colour;
     int top;
     bool toMove;
   } rows[] = {
-      {"Label31", "Label5", "Label4", texts::kBlue, game3d::kBlueStatusColour, kBandRow2, true},
-      {"Label32", "Label6", "Label3", texts::kRed, game3d::kRedStatusColour, kBandRow3, false},
+      {"Label31", "Label5", "Label27", "Label29", "Label4", texts::kBlue, game3d::kBlueStatusColour,
+       kBandRow2, true},
+      {"Label32", "Label6", "Label28", "Label30", "Label3", texts::kRed, game3d::kRedStatusColour,
+       kBandRow3, false},
   };
   for (const auto& row : rows) {
     forms::Control& heading = label(row.heading, forms::kNoIndex, row.side, 1080, row.top, 600);
     heading.forecolor = row.colour;
     heading.fontBold = true;
-    forms::Control& count = label(row.count, forms::kNoIndex, texts::kZero, 1680, row.top, 600);
+    forms::Control& count = label(row.count, forms::kNoIndex, texts::kZero, 1680, row.top, 420);
     count.fontBold = true;
     count.alignment = 1;
-    forms::Control& turn = label(row.turn, forms::kNoIndex, texts::kYourTurn, 2520, row.top, 1320);
+    label(row.pointsCaption, forms::kNoIndex, texts::kPoints, 2220, row.top, 540);
+    forms::Control& points = label(row.points, forms::kNoIndex, texts::kZero, 2760, row.top, 660);
+    points.fontBold = true;
+    points.alignment = 1;
+    forms::Control& turn = label(row.turn, forms::kNoIndex, texts::kYourTurn, 3600, row.top, 1320);
     turn.forecolor = row.colour;
     turn.fontBold = true;
     turn.visible = row.toMove;
@@ -112,14 +120,24 @@ void Form2::addScores() {
   timeCaption.height = 195;
   forms::Control& track = add(ControlKind::PictureBox, "Picture5");
   setPlace(track, kStatusLeft + 1560, kBandRow3 + 90, kClockWidth, kClockHeight);
-  track.backcolor = kClockLeft;
+  track.backcolor = game3d::kClockTimeLeftColour;
   forms::Control& bar = add(ControlKind::PictureBox, "Picture6");
   setPlace(bar, kClockWidth, 0, kClockWidth, kClockHeight);
   bar.container = "Picture5";
-  bar.backcolor = kClockUsed;
+  bar.backcolor = game3d::kClockTimeUsedColour;
   forms::Control& timer = add(ControlKind::Timer, "Timer1");
   timer.interval = game3d::kTickMs;
   timer.enabled = false;
+
+  // The verdicts of a finished game stand over the drawing while the question is asked.
+  forms::Control& verdict = label("Label40", forms::kNoIndex, "", 2400, 3600, 5400);
+  verdict.height = 600;
+  verdict.transparent = false;
+  verdict.backcolor = kVerdictBackground;
+  verdict.fontSize = 10;
+  verdict.fontBold = true;
+  verdict.alignment = 2;
+  verdict.visible = false;
 }
 
 void Form2::addTurning() {

@@ -4,25 +4,32 @@
 #include <set>
 
 #include "game3d/sides.h"
+#include "game4d/colour_lookup.h"
 #include "window4d/diagram.h"
 #include "window4d/form2.h"
 
 namespace dorvan::window4d {
 
 std::optional<forms::TableView> Form2::table(std::string_view name) const {
-  if (name == "lineowner") return forms::TableView::row(lineowner_, kLineCount);
-  if (name == "sqmarks") return forms::TableView::rows2d(sqmarks_, kSquareCount, kLinesPerSquare);
-  if (name == "cellmarks") return forms::TableView::rows2d(cellmarks_, kCellCount, kLinesPerCell);
-  if (name == "unitdone") return forms::TableView::row(unitdone_, kSquareCount);
-  if (name == "sidecount") return forms::TableView::row(sidecount_, kSquareCount);
+  if (name == "lineowner") return forms::TableView::row(game_.lineowner, kLineCount);
+  if (name == "sqmarks")
+    return forms::TableView::rows2d(game_.sqmarks, kSquareCount, kLinesPerSquare);
+  if (name == "cellmarks")
+    return forms::TableView::rows2d(game_.cellmarks, kCellCount, kLinesPerCell);
+  if (name == "unitdone") return forms::TableView::row(game_.unitdone, kSquareCount);
+  if (name == "sidecount") return forms::TableView::row(game_.sidecount, kSquareCount);
   if (name == "sqlines") return forms::TableView::rows2d(sqlines_, kSquareCount, kLinesPerSquare);
   if (name == "celllines") return forms::TableView::rows2d(celllines_, kCellCount, kLinesPerCell);
   if (name == "flashlist") return forms::TableView::row(flashlist, kFlashSlots);
   if (name == "flashcolours") return forms::TableView::row(flashcolours, kFlashSlots);
   if (name == "homecolours") return forms::TableView::row(homecolours_, kFrameCount);
-  if (name == "mover") return forms::TableView::scalar(mover_);
-  if (name == "redtomove") return forms::TableView::scalar(redtomove_);
-  if (name == "bluestarts") return forms::TableView::scalar(bluestarts_);
+  if (name == "mover") return forms::TableView::scalar(game_.mover);
+  if (name == "redtomove") return forms::TableView::scalar(game_.redtomove);
+  if (name == "bluestarts") return forms::TableView::scalar(game_.bluestarts);
+  if (name == "redpoints") return forms::TableView::scalar(game_.redPoints);
+  if (name == "bluepoints") return forms::TableView::scalar(game_.bluePoints);
+  if (name == "locatedpos") return forms::TableView::scalar(locatedpos_);
+  if (name == "turns") return forms::TableView{{std::vector<long>(6, 0)}};
   if (name == "timelimit") return forms::TableView::scalar(clock_.timelimit());
   if (name == "timeleft") return forms::TableView::scalar(clock_.timeleft());
   return std::nullopt;
@@ -57,45 +64,81 @@ std::vector<std::string> Form2::invariantViolations() const {
   }
   check(frameColours.size() == kFrameCount, "two frames show the same cell");
 
-  // A position is drawn or free as a whole, and only owned lines are drawn.
+  // A position is drawn or free as a whole, and a drawn one shows an owned line. Thin lines
+  // ("&Minimize fatness of lines") hide drawn ones, so fewer may be drawn than are owned.
   int drawn = 0;
   for (int position = 1; position <= kPositionCount; ++position) {
     std::set<int> mainWidths;
-    for (DrawingLine line : drawinglines(position))
-      mainWidths.insert(at("L" + std::to_string(line.frame), line.element).borderWidth);
+    std::array<Colour, 3> shown{};
+    const auto lines = drawinglines(position);
+    for (std::size_t j = 0; j < 3; ++j) {
+      mainWidths.insert(drawingLine(true, lines[j]).borderWidth);
+      shown[j] = drawingLine(true, lines[j]).color;
+    }
     const int width = *mainWidths.begin();
     check(mainWidths.size() == 1 && (width == 1 || width == 4),
           "position " + std::to_string(position) + " is drawn in part");
-    drawn += width == 4;
+    if (width != 4) continue;
+    ++drawn;
+    const int line = lineFromColours(shown[0], shown[1], shown[2]);
+    check(line != 0 && game_.lineowner[line] != 0,
+          "position " + std::to_string(position) + " is drawn but shows no owned line");
   }
-  const auto owned = std::count_if(lineowner_.begin() + 1, lineowner_.begin() + kLineCount + 1,
-                                   [](int owner) { return owner != 0; });
+  const int owned = kLineCount - freeLines(game_);
   check(drawn <= owned, std::to_string(drawn) + " positions are drawn for " +
                             std::to_string(owned) + " owned lines");
   for (int position = 1; position <= kPositionCount; ++position) {
-    for (const char* highlight : {"pow", "slam"}) {
-      const forms::Control& c = at(highlight, position);
-      check(!c.visible || owned > 0, std::string(highlight) + "(" + std::to_string(position) +
-                                         ") is shown before any line is drawn");
+    for (const forms::ControlArray* highlights : {&ui_->pow, &ui_->slam}) {
+      const forms::Control& c = (*highlights)[position];
+      check(!c.visible || owned > 0,
+            c.name + "(" + std::to_string(position) + ") is shown before any line is drawn");
       check(c.color == game3d::kRedLineColour || c.color == game3d::kBlueLineColour ||
                 c.color == game3d::kHighlightColour,
-            std::string(highlight) + "(" + std::to_string(position) + ") has a colour of no side");
+            c.name + "(" + std::to_string(position) + ") has a colour of no side");
     }
   }
 
-  // The marks of squares and cells follow the owners of their lines.
+  // Scores and points follow the units credited, and the labels show them.
+  int credited = 0;
+  for (int unit = 1; unit <= kSquareCount; ++unit) credited += game_.unitdone[unit];
+  check(game_.redScore + game_.blueScore == credited,
+        "the scores do not add up to the units credited");
+  check(ui_->redScore.caption == std::to_string(game_.redScore) &&
+            ui_->blueScore.caption == std::to_string(game_.blueScore) &&
+            ui_->redPoints.caption == std::to_string(game_.redPoints) &&
+            ui_->bluePoints.caption == std::to_string(game_.bluePoints),
+        "the score labels do not show the scores");
+  check(game_.redPoints >= 1000 * game_.redScore && game_.bluePoints >= 1000 * game_.blueScore,
+        "points fall short of the units won");
+  check(ui_->redTurn.visible == (game_.redtomove == 1) &&
+            ui_->blueTurn.visible == (game_.redtomove == 0),
+        "the turn signs do not show the side to move");
+  // The menus that fix the game are open exactly before its first move.
+  const bool untouched = owned == 0 && game_.bluestarts == 1;
+  check(ui_->gamesMenu.enabled == untouched && ui_->optionsMenu.enabled == untouched &&
+            ui_->levelsMenu.enabled == untouched && ui_->programsMenu.enabled == untouched,
+        "the game menus are not enabled exactly between games");
+  check(later_.empty() && moving_ == 0, "a command is still waiting for a move to end");
+
+  // The marks of the variant in play follow the owners of their lines; the other table holds
+  // the lines that both tables got (the computer writes only the variant's own).
+  const bool cellsScore = scoresCells(variant());
   for (int line = 1; line <= kLineCount; ++line) {
-    const int owner = lineowner_[line];
+    const int owner = game_.lineowner[line];
     check(owner >= 0 && owner <= 2,
           "line " + std::to_string(line) + " has owner " + std::to_string(owner));
-    for (const Incidence& in : linesquares[line])
-      check(sqmarks_[in.number][in.position] == owner, "square " + std::to_string(in.number) +
-                                                           " disagrees with the owner of line " +
-                                                           std::to_string(line));
-    for (const Incidence& in : linecells[line])
-      check(cellmarks_[in.number][in.position] == owner, "cell " + std::to_string(in.number) +
+    for (const Incidence& in : linesquares[line]) {
+      const int mark = game_.sqmarks[in.number][in.position];
+      check(mark == owner || (cellsScore && mark == 0), "square " + std::to_string(in.number) +
+                                                            " disagrees with the owner of line " +
+                                                            std::to_string(line));
+    }
+    for (const Incidence& in : linecells[line]) {
+      const int mark = game_.cellmarks[in.number][in.position];
+      check(mark == owner || (!cellsScore && mark == 0), "cell " + std::to_string(in.number) +
                                                              " disagrees with the owner of line " +
                                                              std::to_string(line));
+    }
   }
   for (int square = 1; square <= kSquareCount; ++square)
     check(sqlines_[square] == sqlines[square],

@@ -18,6 +18,7 @@ inline constexpr std::string_view kBlue = "Blue";
 inline constexpr std::string_view kRed = "Red";
 inline constexpr std::string_view kYourTurn = "Your turn";
 inline constexpr std::string_view kZero = "0";
+inline constexpr std::string_view kPoints = "Points";
 inline constexpr std::string_view kTimeLeft = "Time for your move";
 
 // The views and the turning buttons.
@@ -87,6 +88,9 @@ inline constexpr std::string_view kRulesMenu = "&Rules and Help";
 inline constexpr std::string_view kRules = "&Rules and hints";
 
 // Messages.
+inline constexpr std::string_view kInvalidMove =
+    "Invalid move. You have clicked on a move already taken or clicked too close to a line which "
+    "was already filled in. Please try again.";
 inline constexpr std::string_view kDuomarStaysTwoPlayer = "   Duomar is a two player game only.";
 inline constexpr std::string_view kFlatlandMissing =
     "   Flatland and Bubbleland, the 2D levels, are not part of this program. It holds the 3D "

@@ -73,7 +73,8 @@ TEST(Form2Layout, PanelKeepsClearOfTheDrawingAndFitsA1280By800Screen) {
     EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.left + r.width <= smallScreen.width &&
                 r.top + r.height <= smallScreen.height)
         << name(c) << " lies off a small screen";
-    if (c.container.empty()) {
+    // The verdicts of a finished game stand over the drawing on purpose.
+    if (c.container.empty() && c.name != "Label40") {
       EXPECT_FALSE(overlap(r, layout::kMainView)) << name(c) << " covers the main view";
       EXPECT_FALSE(overlap(r, layout::kSecondView)) << name(c) << " covers the second view";
       EXPECT_FALSE(overlap(r, diagram)) << name(c) << " covers the small diagram";
@@ -236,6 +237,7 @@ TEST(Form2AccurateView, LosefourHidesTheCornersAndGetfourShowsOnlyTheLines) {
 TEST(Form2Menus, NewGameThinsDrawnLinesResetsTheDiagramAndAlternatesTheOpener) {
   Session s;
   s.run("click cht");
+  s.run("click ip 1");
   Form2& form = s.form();
   form.at("L2", 3).borderWidth = 4;
   form.at("m8", 8).borderWidth = 3;
@@ -247,9 +249,11 @@ TEST(Form2Menus, NewGameThinsDrawnLinesResetsTheDiagramAndAlternatesTheOpener) {
   EXPECT_EQ(form.at("m8", 8).borderWidth, 1);
   EXPECT_EQ(form.at("a3", 1).borderWidth, 1);
   EXPECT_EQ(form.at("a3", 1).style, forms::LineStyle::Dot);
-  EXPECT_TRUE(form.at("op").enabled);
+  // Red opens: the move procedure runs at once and closes the menus that fix the game.
+  EXPECT_FALSE(form.at("op").enabled);
   EXPECT_EQ(form.table("redtomove")->rows[0][0], 1);
   s.run("click gmen 1");
+  EXPECT_TRUE(form.at("op").enabled);
   EXPECT_EQ(form.table("redtomove")->rows[0][0], 0);
   EXPECT_EQ(form.table("bluestarts")->rows[0][0], 1);
 }

@@ -1,0 +1,131 @@
+// The computer's turn on the tesseract: its line is chosen by the rules, found where its three
+// cells now meet on the (possibly turned) drawing, shown green for a second and drawn there as
+// Red's. The window takes no input while the computer thinks.
+
+#include <algorithm>
+
+#include "ai4d/computer.h"
+#include "forms/application.h"
+#include "game3d/texts.h"
+#include "platform/clock.h"
+#include "window4d/form2.h"
+#include "window4d/line_widths.h"
+
+namespace dorvan::window4d {
+
+namespace {
+
+void waitASecond(forms::Application& app) {
+  platform::pauseFor(app.platform(), 1.0, platform::PauseKind::NoInput);
+}
+
+}  // namespace
+
+void Form2::computerMove() {
+  if (!onePlayer() || game_.redtomove != 1) return;
+  const Variant played = variant();
+  const ai4d::Choice choice =
+      ai4d::chooseLine(game_, played, halfLevelOn(), [this] { return app().random().next(); });
+  game_.sidecount = choice.sidecount;
+  if (choice.play == ai4d::Play::kNone) return;
+  game_.redtomove = 0;
+  const int line = choice.line;
+
+  if (choice.play == ai4d::Play::kComplete) {
+    // A cell is a bigger catch: it gets a second look before it is scored.
+    int shownAt = 0;
+    if (scoresCells(played)) {
+      locateonly_ = 1;
+      findclik(line, 0, 0, 0);
+      locateonly_ = 0;
+      shownAt = locatedpos_;
+      if (ui_->pow.contains(shownAt)) ui_->pow[shownAt].borderWidth = widths::kComputerMain;
+    }
+    findclik(line, 0, 0, 0);
+    if (ui_->pow.contains(shownAt)) {
+      forms::Control& highlight = ui_->pow[shownAt];
+      highlight.color = game3d::kHighlightColour;
+      repaintpow();
+      waitASecond(app());
+      highlight.color = game3d::kRedLineColour;
+      highlight.borderWidth = widths::kHighlightMain;
+    }
+    drawComputerLine(game_, line, played);
+    movescore();  // Red's unit: scored, and Red moves again
+    return;
+  }
+
+  findclik(line, 0, 0, 0);
+  if (timeLimitInForce()) {
+    // The ticks that fell due while the computer thought were lost; the person's time starts now.
+    stopMoveClock();
+    restartMoveClock();
+  }
+  drawComputerLine(game_, line, played);
+  ui_->redTurn.visible = false;
+  ui_->blueTurn.visible = true;
+  ui_->status.caption = game3d::texts::moveStatus(played, 0, game3d::kRed, game3d::kBlue);
+  ui_->status.forecolor = game3d::kBlueStatusColour;
+  // At the "1/2 Level" the computer's line can be the last one in play.
+  if (gameOver(game_, halfLevelOn())) endOfGame();
+}
+
+void Form2::findclik(int fdc, int adc, int bdc, int cdc) {
+  std::array<int, 5> found{};
+  int count = 0;
+  for (int line : {fdc, adc, bdc, cdc}) {
+    if (!isLine(line)) continue;
+    std::array<Colour, 3> target{};
+    for (std::size_t j = 0; j < 3; ++j) target[j] = cells[linecells[line][j].number].display;
+    for (int position = 1; position <= kPositionCount && count < 4; ++position) {
+      std::array<Colour, 3> shown{};
+      const auto lines = drawinglines(position);
+      for (std::size_t j = 0; j < 3; ++j) shown[j] = drawingLine(true, lines[j]).color;
+      if (std::ranges::is_permutation(shown, target)) found[++count] = position;
+    }
+  }
+  if (locateonly_ == 0 && count == 1) {
+    goclick(found[1]);
+    return;
+  }
+  locatedpos_ = found[count];
+}
+
+void Form2::goclick(int fdc) {
+  if (!isPosition(fdc)) {
+    backoff();
+    return;
+  }
+  Controls& ui = *ui_;
+  forms::Control& main = ui.pow[fdc];
+  forms::Control& second = ui.slam[fdc];
+  for (forms::Control* shown : {&main, &second}) {
+    shown->visible = true;
+    shown->color = game3d::kHighlightColour;
+  }
+  main.borderWidth = widths::kComputerMain;
+  second.borderWidth = widths::kComputerSecond;
+  repaintpow();
+  waitASecond(app());
+  for (forms::Control* shown : {&main, &second}) shown->color = game3d::kRedLineColour;
+  main.borderWidth = widths::kHighlightMain;
+  second.borderWidth = widths::kHighlightSecond;
+  if (drawingLine(true, drawinglines(fdc)[0]).borderWidth == widths::kDrawn) return;
+  drawPosition(fdc);
+  backoff();
+  if (ui.accurateView.checked) losefour();
+}
+
+// The shell paints every change of the model as it happens, even during a pause, so there is
+// nothing left to flush here.
+void Form2::repaintpow() {}
+
+void Form2::backoff() {
+  if (!ui_->thinLines.checked) return;
+  for (int frame = 1; frame <= kFrameCount; ++frame) {
+    for (forms::Control* line : ui_->L[frame]) line->borderWidth = widths::kFree;
+    for (forms::Control* line : ui_->m[frame]) line->borderWidth = widths::kFree;
+  }
+}
+
+}  // namespace dorvan::window4d

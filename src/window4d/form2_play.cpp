@@ -1,0 +1,231 @@
+// What a click on the tesseract does: the line shown where it landed is drawn for the side to
+// move, recorded and scored. Then the move procedure that follows every line (the click's, the
+// computer's, and none at all when Red opens a game), the end of a game and the next one.
+
+#include <cmath>
+
+#include "forms/application.h"
+#include "forms/messages.h"
+#include "game3d/score_lists.h"
+#include "game3d/texts.h"
+#include "game4d/colour_lookup.h"
+#include "platform/clock.h"
+#include "window4d/click_targets.h"
+#include "window4d/diagram.h"
+#include "window4d/form2.h"
+#include "window4d/form2_texts.h"
+#include "window4d/line_widths.h"
+
+namespace dorvan::window4d {
+
+void Form2::whenIdle(std::function<void()> command) {
+  if (moving_ > 0) {
+    later_.push_back(std::move(command));
+    return;
+  }
+  command();
+}
+
+void Form2::Label2_Click(int index) {
+  Controls& ui = *ui_;
+  ui.scorePanel.visible = false;
+  if (!ui.label2.contains(index)) return;
+  const int position = label2[index].position;
+  if (position == 0) return;
+  if (screenpositions[position].closedAtHalfLevel && halfLevelOn()) return;
+  const auto lines = drawinglines(position);
+  if (drawingLine(true, lines[0]).borderWidth == widths::kDrawn) {
+    forms::tell(app(), texts::kInvalidMove);
+    return;
+  }
+  drawPosition(position);
+  const DiagramElement also = screenpositions[position].alsoDiagram;
+  if (also.array != DiagramArray::none) {
+    diagramElement(also).style = forms::LineStyle::Solid;
+    diagramElement(also).borderWidth = widths::kDiagramDrawn;
+  }
+  // The line is the one whose cells show their colours here, wherever the turns have put it.
+  const int line =
+      lineFromColours(drawingLine(true, lines[0]).color, drawingLine(true, lines[1]).color,
+                      drawingLine(true, lines[2]).color);
+  if (line == 0 || game_.lineowner[line] != 0) return;
+
+  const Side mover = passTurn(game_);
+  showTurnSigns();
+  const Colour highlight = game3d::lineColour(mover);
+  for (forms::Control* shown : {&ui.pow[position], &ui.slam[position]}) {
+    shown->color = highlight;
+    shown->visible = true;
+  }
+  ui.pow[position].borderWidth = widths::kHighlightMain;
+  ui.slam[position].borderWidth = widths::kHighlightSecond;
+  backoff();
+  gridbang(line);
+  movescore();
+}
+
+void Form2::gridbang(int gdb) {
+  drawLine(game_, gdb);
+  settables();
+}
+
+void Form2::drawPosition(int position) {
+  for (DrawingLine line : drawinglines(position)) {
+    drawingLine(true, line).borderWidth = widths::kDrawn;
+    drawingLine(false, line).borderWidth =
+        position == 1 ? widths::kDrawnSecondViewFirst : widths::kDrawn;
+  }
+  forms::Control& mark = diagramElement(screenpositions[position].diagram);
+  mark.style = forms::LineStyle::Solid;
+  mark.borderWidth = widths::kDiagramDrawn;
+}
+
+void Form2::movescore() {
+  ++moving_;
+  try {
+    scoreAndPass();
+  } catch (...) {
+    --moving_;
+    throw;
+  }
+  if (--moving_ > 0) return;
+  // The commands that came in while the move was being scored, in the order they came.
+  while (!later_.empty() && moving_ == 0) {
+    std::function<void()> command = std::move(later_.front());
+    later_.erase(later_.begin());
+    command();
+  }
+}
+
+void Form2::scoreAndPass() {
+  Controls& ui = *ui_;
+  stopMoveClock();
+  setGameMenusEnabled(false);
+  if (!ui.cheat.checked) {
+    for (DiagramElement element : diagramLineElements) {
+      diagramElement(element).style = forms::LineStyle::Solid;
+      diagramElement(element).borderWidth = 1;
+    }
+  }
+  const MoveScore score = scoreMove(game_, variant());
+  if (onePlayer() && timeLimitInForce()) restartMoveClock();
+  showTurnSigns();
+  showScores();
+  ui.status.caption = score.status;
+  ui.status.forecolor = game3d::statusColour(score.next);
+  for (int k = 0; k < score.completed; ++k) flashUnit(score.units[k]);
+
+  if (gameOver(game_, halfLevelOn())) {
+    endOfGame();
+    return;
+  }
+  if (onePlayer() && game_.redtomove == 1) computerMove();
+}
+
+void Form2::flashUnit(int unit) {
+  const Variant played = variant();
+  const int count = linesPerUnit(played);
+  locateonly_ = 1;
+  for (int k = 1; k <= count; ++k) {
+    findclik(scoresCells(played) ? celllines_[unit][k] : sqlines_[unit][k], 0, 0, 0);
+    flashlist[k] = locatedpos_;
+    flashcolours[k] = ui_->pow.contains(locatedpos_) ? ui_->pow[locatedpos_].color : 0;
+  }
+  locateonly_ = 0;
+  flashon(unit);
+  // The only pause of the game that lets other events run; what they ask of the game waits.
+  platform::pauseToRoundedSecondPlus(app().platform(), 0.5, platform::PauseKind::LetEventsRun);
+  flashoff(unit);
+}
+
+void Form2::endOfGame() {
+  Controls& ui = *ui_;
+  ui.verdict.caption = std::string(game3d::texts::pointsResult(game_.bluePoints, game_.redPoints)) +
+                       "\n" +
+                       std::string(game3d::texts::scoreResult(game_.blueScore, game_.redScore));
+  ui.verdict.visible = true;
+  const platform::Answer again = app().platform().messageBox(
+      std::string(game3d::texts::kPlayAgain), std::string(game3d::texts::kPlayAgainTitle),
+      platform::Buttons::YesNo, platform::Icon::Question, 2);
+  if (again != platform::Answer::Yes) app().end();
+  cuscore_Click();
+  addRound();
+  gmen_Click(1);
+}
+
+void Form2::addRound() {
+  Controls& ui = *ui_;
+  auto add = [](forms::Control& total, int amount) {
+    total.caption = std::to_string(std::atoi(total.caption.c_str()) + amount);
+  };
+  ui.rounds.items.push_back(game3d::roundLine(game3d::nextRound(ui.rounds.items.size()),
+                                              game_.blueScore, game_.redScore));
+  add(ui.blueTotal, game_.blueScore);
+  add(ui.redTotal, game_.redScore);
+  ui.rounds.items.push_back(game3d::subtotalLine(std::atoi(ui.blueTotal.caption.c_str()),
+                                                 std::atoi(ui.redTotal.caption.c_str())));
+  ui.rounds.items.push_back(" ");
+}
+
+void Form2::newGame() {
+  Controls& ui = *ui_;
+  for (int frame = 1; frame <= kFrameCount; ++frame) {
+    for (forms::Control* line : ui.L[frame]) line->borderWidth = 1;
+    for (forms::Control* line : ui.m[frame]) line->borderWidth = 1;
+  }
+  quecheat();
+  const bool redOpens = game4d::newGame(game_);
+  showScores();
+  setGameMenusEnabled(true);
+  for (int p = 1; p <= kPositionCount; ++p) {
+    ui.pow[p].visible = false;
+    ui.slam[p].visible = false;
+  }
+  ui.verdict.visible = false;
+  ui.verdict.caption.clear();
+  showTurnSigns();
+  ui.status.caption = texts::kStartPlaying;
+  ui.status.forecolor = game3d::kBlueStatusColour;
+  // Red opens at once: the move procedure announces its turn and lets the computer draw.
+  if (redOpens) movescore();
+}
+
+void Form2::showTurnSigns() {
+  ui_->redTurn.visible = game_.redtomove == 1;
+  ui_->blueTurn.visible = game_.redtomove == 0;
+}
+
+void Form2::showScores() {
+  ui_->redScore.caption = std::to_string(game_.redScore);
+  ui_->blueScore.caption = std::to_string(game_.blueScore);
+  ui_->redPoints.caption = std::to_string(game_.redPoints);
+  ui_->bluePoints.caption = std::to_string(game_.bluePoints);
+}
+
+void Form2::setGameMenusEnabled(bool enabled) {
+  for (forms::Control* menu : {&ui_->programsMenu, &ui_->levelsMenu, &ui_->gamesMenu,
+                               &ui_->optionsMenu, &ui_->accurateView})
+    menu->enabled = enabled;
+}
+
+void Form2::restartMoveClock() {
+  clock_.restart();
+  ui_->clockTimer.setTimerEnabled(true);
+}
+
+void Form2::stopMoveClock() {
+  ui_->clockTimer.setTimerEnabled(false);
+}
+
+void Form2::Timer1_Timer() {
+  const bool expired = clock_.tick();
+  const auto track = static_cast<float>(ui_->clockTrack.width);
+  ui_->clockBar.left = static_cast<int>(std::lround(clock_.barLeft(track)));
+  if (!expired) return;
+  // No further tick may ask again while the message is open.
+  stopMoveClock();
+  forms::tell(app(), game3d::texts::kYouLose);
+  app().end();
+}
+
+}  // namespace dorvan::window4d
