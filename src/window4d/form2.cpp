@@ -152,6 +152,9 @@ void Form2::wireHandlers() {
   for (forms::Control* box : ui_->cellBoxes) box->onClick = [this](int i) { Check1_Click(i); };
   ui_->cheat.onClick = later([](Form2* self, int) { self->cht_Click(); });
   ui_->thinLines.onClick = later([](Form2* self, int) { self->gdr_Click(); });
+  ui_->accurateView.onClick = later([](Form2* self, int) { self->showfour_Click(); });
+  ui_->showDots.onClick = [this](int) { Check2_Click(); };
+  ui_->showAsDashes.onClick = later([](Form2* self, int) { self->Check3_Click(); });
   at("msc").onClick = [this](int) { msc_Click(); };
   at("cuscore").onClick = [this](int) { cuscore_Click(); };
   at("hlp").onClick = [this](int) { hlp_Click(); };

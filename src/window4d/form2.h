@@ -68,6 +68,12 @@ class Form2 : public forms::Form {
   void abt_Click();
   void Check1_Click(int index);
 
+  // form2_view.cpp: the accurate view, the display check boxes, the marks after a turn.
+  void showfour_Click();
+  void Check2_Click();
+  void Check3_Click();
+  void afterturner();
+
   // form2_highlight.cpp: procedures that moves, menus and turning share.
   // Fills `sqlines` and `celllines` from the tesseract's tables.
   void settables();
@@ -168,6 +174,8 @@ class Form2 : public forms::Form {
   // Sets a check box as a program would set it: its click handler runs when the value changes.
   void setCheck1(int index, int value);
 
+  // The screen positions whose frames show the colours of the line's three cells.
+  std::vector<int> positionsShowing(int line) const;
   Variant variant() const;
   bool onePlayer() const;
   bool halfLevelOn() const;

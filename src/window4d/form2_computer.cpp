@@ -2,8 +2,6 @@
 // cells now meet on the (possibly turned) drawing, shown green for a second and drawn there as
 // Red's. The window takes no input while the computer thinks.
 
-#include <algorithm>
-
 #include "ai4d/computer.h"
 #include "forms/application.h"
 #include "game3d/texts.h"
@@ -75,14 +73,8 @@ void Form2::findclik(int fdc, int adc, int bdc, int cdc) {
   int count = 0;
   for (int line : {fdc, adc, bdc, cdc}) {
     if (!isLine(line)) continue;
-    std::array<Colour, 3> target{};
-    for (std::size_t j = 0; j < 3; ++j) target[j] = cells[linecells[line][j].number].display;
-    for (int position = 1; position <= kPositionCount && count < 4; ++position) {
-      std::array<Colour, 3> shown{};
-      const auto lines = drawinglines(position);
-      for (std::size_t j = 0; j < 3; ++j) shown[j] = drawingLine(true, lines[j]).color;
-      if (std::ranges::is_permutation(shown, target)) found[++count] = position;
-    }
+    for (int position : positionsShowing(line))
+      if (count < 4) found[++count] = position;
   }
   if (locateonly_ == 0 && count == 1) {
     goclick(found[1]);

@@ -99,6 +99,37 @@ inline constexpr std::string_view kLevelMissing =
     "   This level is not part of this program. Please choose 3D Dorvan- Squared or 4D Dorvan- "
     "Basic from the Programs menu instead.";
 inline constexpr std::string_view kSmashTitle = "You wish";
+
+// The accurate 4D view explains itself in three boxes when it is switched on.
+inline constexpr std::string_view kAccurateTitle1 =
+    "Explanation of a seeing a truely 4 dimensional point of view (1 of 3)";
+inline constexpr std::string_view kAccurateText1 =
+    "   This menu option when checked like it will be now, is to show the tesseract (that is "
+    "what a 4D version of a cube is called) from an accurate 4D perspective, in which you can see "
+    "all 6 sides of the 4 cubes closest to you (in this case (before turning) the yellow, light "
+    "blue, white, and red cubes), but none of the sides of the 4 cubes farthest away from you "
+    "(blue, black, green, purple), except when their sides are also part of one of the 6 sides "
+    "of the 4 closest to you which you could see all at once.";
+inline constexpr std::string_view kAccurateTitle2 =
+    "Explanation of a seeing a truely 4 dimensional point of view (2 of 3)";
+inline constexpr std::string_view kAccurateText2 =
+    "   This the 4D equivalent of seeing a maximum of 3 full squares of a dice at the same time "
+    "and each of those 3 visible square's all 4 edges all at once, but none of the edges of the "
+    "opposite not-visible 3 squares, except when they also define the edges of the three sides "
+    "nearest to you.";
+inline constexpr std::string_view kAccurateTitle3 = "4D Viewpoint explained (3 of 3)";
+inline constexpr std::string_view kAccurateText3 =
+    "   This means that to be able to see all 8 of the 3 dimensional cube \"sides\" of a "
+    "tesseract, you would need to keep turning it like you would have to a dice, to see all the "
+    "different cube's sides, but only a maximum 4 cubes at a time (compared to a maximum 3 sides "
+    "at a time on a dice), or cheat and refer to the inverse view (like looking at a dice in a "
+    "mirror in 3D) more than you would have to otherwise, to try to envision the whole object at "
+    "once. Being able to see through objects more than one could from a 4 dimensional point of "
+    "view (bad = showing all 8 cubes at once, like a wireframe version of a cube shows an "
+    "impossible to see all 6 sides of a cube at once) can skew your interpretation of a 4 "
+    "dimensional viewpoint, which is \"see-through\" enough as is compared to how we normally see "
+    "things (or think we see things). It may be harder to play it with this option on, but it "
+    "should make a 4D viewpoint easier to understand, conceptually speaking.";
 inline constexpr std::string_view kSmashMissing =
     "   Smash has not been added to this game. Merrin, Duomar and Dorvan are the variants you "
     "can play.";
