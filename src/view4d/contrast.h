@@ -1,7 +1,7 @@
 #pragma once
 // How readable one colour is on another: relative luminance and the contrast ratio between two
 // colours as the common accessibility guideline measures them (4.5 is enough for normal text).
-// Everything is computed when the program is compiled.
+// All of it can be computed when the program is compiled.
 
 #include <array>
 
@@ -11,14 +11,15 @@ namespace dorvan::view4d {
 
 inline constexpr double kReadableContrast = 4.5;
 
+inline constexpr int kRedShift = 0, kGreenShift = 8, kBlueShift = 16;
+
 constexpr int channel(Colour colour, int shift) {
   return static_cast<int>((colour >> shift) & 0xFF);
 }
 constexpr Colour rgb(int red, int green, int blue) {
-  return static_cast<Colour>(red) | static_cast<Colour>(green) << 8 |
-         static_cast<Colour>(blue) << 16;
+  return static_cast<Colour>(red) << kRedShift | static_cast<Colour>(green) << kGreenShift |
+         static_cast<Colour>(blue) << kBlueShift;
 }
-inline constexpr int kRedShift = 0, kGreenShift = 8, kBlueShift = 16;
 
 namespace detail {
 

@@ -40,6 +40,7 @@ constexpr int squareOfCells(int a, int b) {
   return 0;
 }
 
+// For boxes 1 to 20.
 constexpr int pairBoxSquare(int box) {
   return squareOfCells(pairboxes[box].first, pairboxes[box].second);
 }
