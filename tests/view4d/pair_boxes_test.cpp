@@ -1,0 +1,97 @@
+#include "view4d/pair_boxes.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string_view>
+
+#include "window4d/form2_texts.h"
+
+namespace dorvan::view4d {
+namespace {
+
+using namespace game4d;
+
+// The colour words of the boxes' captions, which spell some colours their own way.
+int cellOfCaptionWord(std::string_view word) {
+  while (word.starts_with(' ')) word.remove_prefix(1);
+  constexpr std::pair<std::string_view, int> words[] = {
+      {"Yellow", kYellowCell}, {"Red", kRedCell},           {"Purple", kPurpleCell},
+      {"Blue", kBlueCell},     {"Green", kGreenCell},       {"Black", kBlackCell},
+      {"White", kWhiteCell},   {"L. Blue", kLightBlueCell}, {"L.Blue", kLightBlueCell}};
+  for (const auto& [text, cell] : words)
+    if (word == text) return cell;
+  return 0;
+}
+
+TEST(PairBoxes, EachBoxNamesTheCellsOfItsCaption) {
+  for (int box = 1; box <= kPairBoxCount; ++box) {
+    const std::string_view caption = window4d::texts::kCheck4[box];
+    const std::size_t slash = caption.find(" / ");
+    ASSERT_NE(slash, std::string_view::npos) << caption;
+    EXPECT_EQ(pairboxes[box].first, cellOfCaptionWord(caption.substr(0, slash))) << caption;
+    EXPECT_EQ(pairboxes[box].second, cellOfCaptionWord(caption.substr(slash + 3))) << caption;
+  }
+}
+
+TEST(PairBoxes, EachBoxMarksADifferentSquareOfItsTwoCells) {
+  std::set<int> squares;
+  for (int box = 1; box <= kPairBoxCount; ++box) {
+    const CellPair pair = pairboxes[box];
+    EXPECT_NE(cells[pair.first].opposite, pair.second) << "box " << box;
+    const int square = pairBoxSquare(box);
+    ASSERT_TRUE(isSquare(square)) << "box " << box;
+    const std::set<int> between{squarecells[square][0], squarecells[square][1]};
+    EXPECT_EQ(between, (std::set<int>{pair.first, pair.second}));
+    squares.insert(square);
+  }
+  EXPECT_EQ(squares.size(), static_cast<std::size_t>(kPairBoxCount));
+  EXPECT_EQ(squareOfCells(kYellowCell, kPurpleCell), 0);
+  EXPECT_EQ(squareOfCells(kBlackCell, kWhiteCell), 0);
+}
+
+TEST(PairBoxes, ContrastMatchesKnownRatios) {
+  EXPECT_NEAR(contrastRatio(0x000000, 0xFFFFFF), 21.0, 1e-9);
+  EXPECT_NEAR(contrastRatio(0x0000FF, 0x0000FF), 1.0, 1e-9);
+  // Mid grey #777777 on white just misses 4.5, a well-known case.
+  EXPECT_NEAR(contrastRatio(0x777777, 0xFFFFFF), 4.48, 0.005);
+  EXPECT_NEAR(relativeLuminance(0x0000FF), 0.2126, 1e-9);  // pure red
+}
+
+// Every cell colour has channels of 0 or 255 only.
+bool fullChannels(Colour colour, int shift) {
+  return channel(colour, shift) == 0xFF;
+}
+
+TEST(PairBoxes, EveryCaptionIsReadableAndKeepsItsColours) {
+  for (int box = 1; box <= kPairBoxCount; ++box) {
+    const Colour first = seenColourOfCell(pairboxes[box].first);
+    const Colour second = seenColourOfCell(pairboxes[box].second);
+    const Colour background = pairBoxBackground(box);
+    const Colour text = pairBoxText(box);
+    SCOPED_TRACE(window4d::texts::kCheck4[box]);
+    EXPECT_GE(contrastRatio(text, background), kReadableContrast);
+    EXPECT_GE(relativeLuminance(background), kLightShadeLuminance);
+    std::set<int> textChannels;
+    for (int shift : {kRedShift, kGreenShift, kBlueShift}) {
+      // The background is the first colour with white mixed in: its full channels stay full,
+      // the others rise only part of the way.
+      if (fullChannels(first, shift))
+        EXPECT_EQ(channel(background, shift), 0xFF);
+      else
+        EXPECT_LT(channel(background, shift), 0xF0);
+      // The text is the second colour dimmed evenly: its empty channels stay empty, and enough
+      // is left to tell the colour from black.
+      if (fullChannels(second, shift))
+        textChannels.insert(channel(text, shift));
+      else
+        EXPECT_EQ(channel(text, shift), 0);
+    }
+    if (second == 0x000000) continue;
+    EXPECT_EQ(textChannels.size(), 1u);
+    EXPECT_GE(*textChannels.begin(), 0x50);
+  }
+}
+
+}  // namespace
+}  // namespace dorvan::view4d
