@@ -24,6 +24,7 @@ Form2::Controls::Controls(Form& f)
       line2(f, "Line2", 1, 4),
       line10(f, "Line10", 2, 2),
       cellBoxes(f, "Check1", 1, 10),
+      pairBoxes(f, "Check4", 0, 20),
       turnExternal(f, "Command1", 0, 7),
       turnInternal(f, "Command2", 0, 5),
       turnFrameExternal(f.at("Frame1")),
@@ -150,6 +151,9 @@ void Form2::wireHandlers() {
   for (forms::Control* item : ui_->players) item->onClick = [this](int i) { ip_Click(i); };
   for (forms::Control* item : ui_->timeLimits) item->onClick = [this](int i) { sd_Click(i); };
   for (forms::Control* box : ui_->cellBoxes) box->onClick = [this](int i) { Check1_Click(i); };
+  for (forms::Control* box : ui_->pairBoxes) box->onClick = later(&Form2::Check4_Click);
+  for (forms::Control* button : ui_->turnExternal) button->onClick = later(&Form2::Command1_Click);
+  for (forms::Control* button : ui_->turnInternal) button->onClick = later(&Form2::Command2_Click);
   ui_->cheat.onClick = later([](Form2* self, int) { self->cht_Click(); });
   ui_->thinLines.onClick = later([](Form2* self, int) { self->gdr_Click(); });
   ui_->accurateView.onClick = later([](Form2* self, int) { self->showfour_Click(); });

@@ -22,6 +22,8 @@
 #include "game4d/game.h"
 #include "game4d/incidence.h"
 #include "game4d/positions.h"
+#include "view4d/orientation.h"
+#include "view4d/turn_buttons.h"
 
 namespace dorvan::window4d {
 
@@ -73,6 +75,11 @@ class Form2 : public forms::Form {
   void Check2_Click();
   void Check3_Click();
   void afterturner();
+  void Check4_Click(int index);
+
+  // form2_turning.cpp: turning the tesseract.
+  void Command1_Click(int index);
+  void Command2_Click(int index);
 
   // form2_highlight.cpp: procedures that moves, menus and turning share.
   // Fills `sqlines` and `celllines` from the tesseract's tables.
@@ -103,6 +110,7 @@ class Form2 : public forms::Form {
     std::array<forms::ControlArray, kFrameCount + 1> a, b;  // a1..a8, b1..b8 (1..3), diagram
     forms::ControlArray line1, line2, line10;               // Line1, Line2 (1..4), Line10(2)
     forms::ControlArray cellBoxes;                          // Check1(1..10)
+    forms::ControlArray pairBoxes;                          // Check4(0..20)
     forms::ControlArray turnExternal, turnInternal;         // Command1(0..7), Command2(0..5)
     forms::Control& turnFrameExternal;                      // Frame1
     forms::Control& turnFrameInternal;                      // Frame2
@@ -174,6 +182,10 @@ class Form2 : public forms::Form {
   // Sets a check box as a program would set it: its click handler runs when the value changes.
   void setCheck1(int index, int value);
 
+  // form2_turning.cpp
+  void turnStep(view4d::Button pressed);
+  // form2_view.cpp: marks, dotted, the square that the two cells of each checked pair box share.
+  void showPairSquares();
   // The screen positions whose frames show the colours of the line's three cells.
   std::vector<int> positionsShowing(int line) const;
   Variant variant() const;
@@ -186,6 +198,11 @@ class Form2 : public forms::Form {
   std::optional<Controls> ui_;
 
   Position game_;
+  view4d::Orientation orientation_ = view4d::kHome;
+  // The drawing lines that the pair boxes have dotted, [view][frame][element] (main view 0).
+  std::array<std::array<std::array<bool, kElementsPerFrame + 1>, kFrameCount + 1>, 2> pairDotted_{};
+  // The red frame's lines that a pair box click has hidden.
+  std::array<bool, 4> redLineHidden_{};
   game3d::MoveClock clock_{0};
   int locateonly_ = 0;
   int locatedpos_ = 0;

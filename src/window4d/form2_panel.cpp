@@ -3,6 +3,7 @@
 #include "game3d/move_clock.h"
 #include "game3d/sides.h"
 #include "game3d/texts.h"
+#include "view4d/pair_boxes.h"
 #include "window4d/form2.h"
 #include "window4d/form2_controls.h"
 #include "window4d/form2_layout.h"
@@ -18,27 +19,6 @@ constexpr Colour kListBackground = 0xFFFFFF;
 constexpr Colour kVerdictBackground = 0xC0FFFF;  // pale yellow
 constexpr int kClockWidth = 2400;
 constexpr int kClockHeight = 165;
-
-// A light shade of a cell colour, behind the text of a colour-pair box.
-Colour lightShade(Colour c) {
-  Colour shade = 0;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const Colour channel = (c >> shift) & 0xFF;
-    shade |= ((channel + 0xFF) / 2) << shift;
-  }
-  return shade;
-}
-
-Colour pairColour(std::string_view name) {
-  if (name.starts_with("Yellow")) return cells[kYellowCell].display;
-  if (name.starts_with("L.")) return cells[kLightBlueCell].display;
-  if (name.starts_with("Blue")) return cells[kBlueCell].display;
-  if (name.starts_with("Green")) return cells[kGreenCell].display;
-  if (name.starts_with("Purple")) return cells[kPurpleCell].display;
-  if (name.starts_with("Red")) return cells[kRedCell].display;
-  if (name.starts_with("Black")) return 0x000000;
-  return 0xFFFFFF;
-}
 
 }  // namespace
 
@@ -194,19 +174,15 @@ void Form2::addViewOptions() {
   }
   box("Check2", forms::kNoIndex, texts::kShowDots, kColumnLeft, kOptionsTop);
   box("Check3", forms::kNoIndex, texts::kShowAsDashes, kColumnLeft + kHalfColumn, kOptionsTop);
-  // The colour pairs: the first colour, lightened, behind the second.
+  // The colour pairs: the first colour, lightened, behind the second, dark enough to read.
   constexpr int kPerColumn = 11;
   for (int k = 0; k <= 20; ++k) {
     forms::Control& c =
         box("Check4", k, texts::kCheck4[k], kColumnLeft + (k / kPerColumn) * kHalfColumn,
             kCheck4Top + (k % kPerColumn) * kRowStep);
     if (k == 0) continue;
-    const std::string_view name = texts::kCheck4[k];
-    const std::size_t slash = name.find(" / ");
-    std::string_view second = name.substr(slash + 3);
-    while (second.starts_with(' ')) second.remove_prefix(1);
-    c.forecolor = pairColour(second);
-    c.backcolor = lightShade(pairColour(name.substr(0, slash)));
+    c.forecolor = view4d::pairBoxText(k);
+    c.backcolor = view4d::pairBoxBackground(k);
   }
   forms::Control& option = add(ControlKind::OptionButton, "Option1");
   option.caption = texts::kOption1;

@@ -5,6 +5,7 @@
 
 #include "game3d/sides.h"
 #include "game4d/colour_lookup.h"
+#include "view4d/orientation.h"
 #include "window4d/diagram.h"
 #include "window4d/form2.h"
 
@@ -29,7 +30,7 @@ std::optional<forms::TableView> Form2::table(std::string_view name) const {
   if (name == "redpoints") return forms::TableView::scalar(game_.redPoints);
   if (name == "bluepoints") return forms::TableView::scalar(game_.bluePoints);
   if (name == "locatedpos") return forms::TableView::scalar(locatedpos_);
-  if (name == "turns") return forms::TableView{{std::vector<long>(6, 0)}};
+  if (name == "turns") return forms::TableView::row(orientation_.turns);
   if (name == "timelimit") return forms::TableView::scalar(clock_.timelimit());
   if (name == "timeleft") return forms::TableView::scalar(clock_.timeleft());
   return std::nullopt;
@@ -63,6 +64,25 @@ std::vector<std::string> Form2::invariantViolations() const {
     }
   }
   check(frameColours.size() == kFrameCount, "two frames show the same cell");
+
+  // The colours are those the turn counters give, and the counters describe one turn at most.
+  view4d::Orientation replayed = view4d::kHome;
+  int away = 0;
+  for (int cycle = 1; cycle <= view4d::kCycleCount; ++cycle) {
+    const int turns = orientation_.turns[cycle];
+    check(turns >= 0 && turns <= 3, "turn counter " + std::to_string(cycle) + " is out of range");
+    away += turns != 0;
+    for (int k = 0; k < turns; ++k)
+      replayed = view4d::turned(replayed, {cycle, view4d::Direction::forward});
+  }
+  check(away <= 1, "more than one cycle is turned away from home");
+  check(replayed.shows == orientation_.shows, "the frames do not follow the turn counters");
+  for (int frame = 1; frame <= kFrameCount; ++frame)
+    check(ui_->L[frame][1].color == homecolours_[orientation_.shows[frame]],
+          "frame " + std::to_string(frame) + " does not show the colour its turn gives it");
+  for (int line = 1; line <= kLineCount; ++line)
+    check(positionsShowing(line).size() == 1,
+          "line " + std::to_string(line) + " is not shown at exactly one position");
 
   // A position is drawn or free as a whole, and a drawn one shows an owned line. Thin lines
   // ("&Minimize fatness of lines") hide drawn ones, so fewer may be drawn than are owned.

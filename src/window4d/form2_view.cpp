@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "forms/messages.h"
+#include "view4d/pair_boxes.h"
+#include "view4d/shown_lines.h"
 #include "window4d/form2.h"
 #include "window4d/form2_texts.h"
 #include "window4d/line_widths.h"
@@ -64,6 +66,83 @@ void Form2::afterturner() {
       }
       ui.pow[position].borderWidth = widths::kHighlightMain;
       ui.slam[position].borderWidth = widths::kHighlightSecond;
+    }
+  }
+}
+
+namespace {
+
+// The red frame's lines that the boxes "Red / Black", "Red / L.Blue", "Red / White" and
+// "Red / Green" stand for: one line of the square the red cell shares with each.
+struct RedLine {
+  int box;
+  int element;
+};
+constexpr RedLine kRedLines[] = {{9, 3}, {10, 7}, {11, 11}, {12, 8}};
+constexpr int kRedFrame = 2;
+
+bool isRedLineBox(int box) {
+  for (const RedLine& red : kRedLines)
+    if (red.box == box) return true;
+  return false;
+}
+
+}  // namespace
+
+// Every pair box runs the same update: the four red lines follow their own boxes, and every
+// other checked box marks its square.
+void Form2::Check4_Click(int index) {
+  Controls& ui = *ui_;
+  showPairSquares();
+  const bool clickedChecked = ui.pairBoxes.contains(index) && ui.pairBoxes[index].value == 1;
+  for (std::size_t k = 0; k < std::size(kRedLines); ++k) {
+    forms::Control& line = ui.L[kRedFrame][kRedLines[k].element];
+    if (ui.pairBoxes[kRedLines[k].box].value == 1) {
+      line.style = forms::LineStyle::Dot;
+      if (redLineHidden_[k]) line.visible = true;
+      redLineHidden_[k] = false;
+    } else if (clickedChecked && !pairDotted_[0][kRedFrame][kRedLines[k].element]) {
+      // Another pair is being looked at: the red line steps aside, unless that pair marks it.
+      if (line.visible) redLineHidden_[k] = true;
+      line.visible = false;
+    } else {
+      if (redLineHidden_[k]) line.visible = true;
+      redLineHidden_[k] = false;
+      if (!pairDotted_[0][kRedFrame][kRedLines[k].element]) line.style = forms::LineStyle::Solid;
+    }
+  }
+}
+
+void Form2::showPairSquares() {
+  Controls& ui = *ui_;
+  std::array<std::array<std::array<bool, kElementsPerFrame + 1>, kFrameCount + 1>, 2> marked{};
+  for (int box = 1; box <= view4d::kPairBoxCount; ++box) {
+    if (isRedLineBox(box) || ui.pairBoxes[box].value != 1) continue;
+    const view4d::CellPair pair = view4d::pairboxes[box];
+    for (int position : view4d::positionsOfSquare(orientation_, view4d::pairBoxSquare(box))) {
+      if (!isPosition(position)) continue;
+      for (DrawingLine line : drawinglines(position)) {
+        const int cell = view4d::cellShown(orientation_, line.frame);
+        if (cell != pair.first && cell != pair.second) continue;
+        marked[0][line.frame][line.element] = true;
+        marked[1][line.frame][line.element] = true;
+      }
+    }
+  }
+  const bool dashes = ui.showAsDashes.value == 1;
+  for (int view = 0; view < 2; ++view) {
+    for (int frame = 1; frame <= kFrameCount; ++frame) {
+      for (int element = 1; element <= kElementsPerFrame; ++element) {
+        forms::Control& line = (view == 0 ? ui.L : ui.m)[frame][element];
+        bool& dotted = pairDotted_[view][frame][element];
+        if (marked[view][frame][element]) {
+          line.style = forms::LineStyle::Dot;
+        } else if (dotted) {
+          line.style = dashes && line.borderWidth != widths::kFree ? forms::LineStyle::Dot
+                                                                   : forms::LineStyle::Solid;
+        }
+        dotted = marked[view][frame][element];
+      }
     }
   }
 }
