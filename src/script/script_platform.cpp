@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "forms/application.h"
+#include "script/limits.h"
 #include "script/quoting.h"
 
 namespace dorvan::script {
@@ -101,10 +102,16 @@ double ScriptPlatform::secondsSinceMidnight() {
 }
 
 void ScriptPlatform::pause(double seconds, platform::PauseKind kind) {
-  auto ms = static_cast<std::int64_t>(std::ceil(seconds * 1000.0 - 1e-6));
-  if (ms <= 0) return;
+  const bool letEventsRun = kind == platform::PauseKind::LetEventsRun;
+  // No pause of the program is longer than a moment; a day keeps a wrong length harmless.
+  seconds = std::min(seconds, platform::kSecondsPerDay);
+  auto ms = seconds > 0 ? static_cast<std::int64_t>(std::ceil(seconds * 1000.0 - 1e-6)) : 0;
+  // Events that were waiting arrive as the pause begins; the time they take is part of it.
+  const std::int64_t end = nowMs_ + ms;
+  if (letEventsRun && eventsHook_) eventsHook_();
+  if (end <= nowMs_) return;
   syncTimers();
-  runClockTo(nowMs_ + ms, kind == platform::PauseKind::LetEventsRun);
+  runClockTo(end, letEventsRun);
   syncTimers();
 }
 
@@ -114,24 +121,38 @@ void ScriptPlatform::advance(std::int64_t ms) {
   runClockTo(nowMs_ + ms, true);
 }
 
+const std::vector<const forms::Control*>& ScriptPlatform::timersOf(const forms::Form& form) {
+  FormTimers& found = formTimers_[&form];
+  // Controls are only ever added, and they stay where they are.
+  if (found.controls != form.controls().size()) {
+    found.timers.clear();
+    for (const forms::Control& c : form.controls()) {
+      if (c.kind == forms::ControlKind::Timer) found.timers.push_back(&c);
+    }
+    found.controls = form.controls().size();
+  }
+  return found.timers;
+}
+
 void ScriptPlatform::syncTimers() {
   if (!app_) return;
-  std::map<TimerKey, TimerState> next;
+  std::erase_if(formTimers_, [&](const auto& entry) { return !app_->isOpen(entry.first); });
+  ++looks_;
   for (forms::Form* form : app_->openForms()) {
-    for (const forms::Control& c : form->controls()) {
-      if (c.kind != forms::ControlKind::Timer || !c.enabled || c.interval <= 0) continue;
-      TimerKey key{form, &c};
-      auto it = timers_.find(key);
-      if (it != timers_.end() && it->second.phase == c.phase)
-        next[key] = it->second;
+    for (const forms::Control* c : timersOf(*form)) {
+      if (!c->enabled || c->interval <= 0) continue;
+      auto [it, added] = timers_.try_emplace({form, c});
+      if (added || it->second.phase != c->phase)
+        it->second = {c->phase, nowMs_ + c->interval, looks_};
       else
-        next[key] = {c.phase, nowMs_ + c.interval};
+        it->second.seen = looks_;
     }
   }
-  timers_ = std::move(next);
+  std::erase_if(timers_, [&](const auto& entry) { return entry.second.seen != looks_; });
 }
 
 void ScriptPlatform::runClockTo(std::int64_t target, bool fire) {
+  std::map<TimerKey, std::int64_t> fired;
   while (!ended_) {
     // The earliest timer due by the target; ties go to the window opened first.
     const auto& open = app_ ? app_->openForms() : std::vector<forms::Form*>{};
@@ -147,10 +168,11 @@ void ScriptPlatform::runClockTo(std::int64_t target, bool fire) {
     }
     if (!earliest || due > target) break;
     TimerKey key = *earliest;
-    nowMs_ = due;
+    // An event run inside a pause may have moved the clock on already; it never goes back.
+    nowMs_ = std::max(nowMs_, due);
     auto* form = const_cast<forms::Form*>(key.first);
     auto* timer = const_cast<forms::Control*>(key.second);
-    if (!fire) {
+    if (!fire || ++fired[key] > kMaxTicksPerStretch) {
       // A busy program misses the ticks that fall due meanwhile.
       std::int64_t missed = (target - due) / timer->interval + 1;
       timers_[key].due = due + missed * timer->interval;
@@ -160,7 +182,7 @@ void ScriptPlatform::runClockTo(std::int64_t target, bool fire) {
     app_->run([&] { app_->tick(*form, *timer); });
     syncTimers();
   }
-  if (!ended_) nowMs_ = target;
+  if (!ended_) nowMs_ = std::max(nowMs_, target);
 }
 
 bool ScriptPlatform::startProcess(const std::string& commandText) {

@@ -4,10 +4,12 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "forms/window_host.h"
 #include "platform/clock.h"
@@ -25,6 +27,9 @@ class ScriptPlatform : public platform::Platform, public forms::WindowHost {
   explicit ScriptPlatform(std::ostream& transcript) : out_(transcript) {}
 
   void attach(forms::Application& app) { app_ = &app; }
+  // Called at every pause that lets events run, before the clock moves on: the driver delivers
+  // the events a script has queued for that moment.
+  void setEventsHook(std::function<void()> hook) { eventsHook_ = std::move(hook); }
 
   // What the script sets.
   void queueAnswer(std::string answer, bool isText);
@@ -68,11 +73,18 @@ class ScriptPlatform : public platform::Platform, public forms::WindowHost {
   struct TimerState {
     std::uint64_t phase;
     std::int64_t due;
+    std::uint64_t seen;  // the last look that found the timer running
   };
   using TimerKey = std::pair<const forms::Form*, const forms::Control*>;
+  // A window's timers, found once: a look after every tick must not walk all its controls.
+  struct FormTimers {
+    std::size_t controls = 0;  // how many controls the window had when its timers were found
+    std::vector<const forms::Control*> timers;
+  };
 
   // Moves the clock to `target`, firing due timers when `fire` is set and dropping them if not.
   void runClockTo(std::int64_t target, bool fire);
+  const std::vector<const forms::Control*>& timersOf(const forms::Form& form);
 
   std::ostream& out_;
   forms::Application* app_ = nullptr;
@@ -86,6 +98,9 @@ class ScriptPlatform : public platform::Platform, public forms::WindowHost {
   bool ended_ = false;
   std::string workingDirectory_;
   std::map<TimerKey, TimerState> timers_;
+  std::uint64_t looks_ = 0;
+  std::map<const forms::Form*, FormTimers> formTimers_;
+  std::function<void()> eventsHook_;
 };
 
 }  // namespace dorvan::script

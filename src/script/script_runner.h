@@ -1,7 +1,8 @@
 #pragma once
-// Runs a driver script against the program: parses each line and carries it out on the
-// active window through the same application events that the desktop shell delivers.
+// Runs a driver script against the program: reads each line and carries it out on the active
+// window through the same application events that the desktop shell delivers.
 
+#include <deque>
 #include <functional>
 #include <istream>
 #include <memory>
@@ -9,15 +10,11 @@
 #include <string>
 
 #include "forms/application.h"
+#include "script/commands.h"
+#include "script/script_error.h"
 #include "script/script_platform.h"
 
 namespace dorvan::script {
-
-// A line the driver cannot carry out: unknown command, unknown control, bad quoting.
-struct ScriptError {
-  int line;
-  std::string what;
-};
 
 class ScriptRunner {
  public:
@@ -30,6 +27,8 @@ class ScriptRunner {
 
   // Runs one script line (1-based number for error reports). Throws ScriptError.
   void execute(const std::string& line, int lineNumber);
+  // Delivers the events still pending when the script has no command left to run.
+  void finish();
   // Runs a whole script; returns the exit status (0 ran or ended, 2 script error).
   int runAll(std::istream& script, std::ostream& errors);
 
@@ -38,11 +37,16 @@ class ScriptRunner {
   ScriptPlatform& platform() { return platform_; }
 
  private:
-  forms::Control& control(forms::Form& form, const std::string& name, int index, int line);
+  Driver driver() { return {out_, platform_, *app_}; }
+  // `pending COMMAND`: COMMAND is read now and runs while the next command runs.
+  void queuePending(const Arguments& args);
+  // Runs the pending events in the order they were queued.
+  void deliverPending();
 
   std::ostream& out_;
   ScriptPlatform platform_;
   std::unique_ptr<forms::Application> app_;
+  std::deque<Action> pending_;
 };
 
 }  // namespace dorvan::script

@@ -2,26 +2,22 @@
 
 #include <sstream>
 
+#include "flash_window.h"
+#include "script/limits.h"
 #include "script/quoting.h"
 #include "script/script_runner.h"
+#include "script_run.h"
 #include "test_window.h"
 
 namespace dorvan::script {
 namespace {
 
-struct ScriptRun {
-  std::ostringstream out;
-  std::ostringstream err;
-  int status = 0;
-};
+using testing::ScriptEnd;
+using testing::ScriptRun;
 
 // Runs script text against the test window and returns its transcript.
 ScriptRun runTester(const std::string& script) {
-  ScriptRun run;
-  ScriptRunner runner(run.out, "", testing::registerTestWindow, "Tester");
-  std::istringstream in(script);
-  run.status = runner.runAll(in, run.err);
-  return run;
+  return testing::runScript(script, testing::registerTestWindow, "Tester");
 }
 
 TEST(Quoting, RoundTripsEveryEscape) {
@@ -116,22 +112,53 @@ TEST(Driver, TheProgramEndsWhenAHandlerEndsItOrTheLastWindowCloses) {
 }
 
 TEST(Driver, BadLinesAreScriptErrorsWithTheirLineNumber) {
-  struct Case {
-    const char* script;
-    const char* error;
-  };
-  for (Case c : {Case{"\n# comment\nfrobnicate\n", "error 3: unknown command frobnicate\n"},
-                 Case{"click Nothing\n", "error 1: no control Nothing on Tester\n"},
-                 Case{"click Choice\n", "error 1: no control Choice on Tester\n"},
-                 Case{"click Choice 7\n", "error 1: no control Choice(7) on Tester\n"},
-                 Case{"type Entry \"open\n", "error 1: bad quoting\n"},
-                 Case{"wait soon\n", "error 1: wait takes milliseconds\n"},
-                 Case{"table lineowner\n", "error 1: no table lineowner on Tester\n"},
-                 Case{"type Go \"x\"\n", "error 1: Go is not a text box\n"}}) {
-    ScriptRun run = runTester(c.script);
-    EXPECT_EQ(run.status, 2) << c.script;
-    EXPECT_EQ(run.err.str(), c.error) << c.script;
-  }
+  testing::expectEnds(
+      {ScriptEnd{"\n# comment\nfrobnicate\n", "error 3: unknown command frobnicate\n"},
+       ScriptEnd{"click Nothing\n", "error 1: no control Nothing on Tester\n"},
+       ScriptEnd{"click Choice\n", "error 1: no control Choice on Tester\n"},
+       ScriptEnd{"click Choice 7\n", "error 1: no control Choice(7) on Tester\n"},
+       ScriptEnd{"type Entry \"open\n", "error 1: bad quoting\n"},
+       ScriptEnd{"wait soon\n", "error 1: wait takes 0 to 86400000 milliseconds\n"},
+       ScriptEnd{"table lineowner\n", "error 1: no table lineowner on Tester\n"},
+       ScriptEnd{"type Go \"x\"\n", "error 1: Go is not a text box\n"},
+       // Numbers that do not fit are refused before anything runs.
+       ScriptEnd{"wait -1\n", "error 1: wait takes 0 to 86400000 milliseconds\n"},
+       ScriptEnd{"wait 86400001\n", "error 1: wait takes 0 to 86400000 milliseconds\n"},
+       ScriptEnd{"wait 99999999999999999999\n", "error 1: wait takes 0 to 86400000 milliseconds\n"},
+       ScriptEnd{"click Choice 32768\n", "error 1: bad index 32768 (0 to 32767)\n"},
+       ScriptEnd{"show Choice -1\n", "error 1: bad index -1 (0 to 32767)\n"},
+       ScriptEnd{"time 86400\n",
+                 "error 1: time takes seconds since midnight, from 0 to below 86400\n"},
+       ScriptEnd{"time nan\n",
+                 "error 1: time takes seconds since midnight, from 0 to below 86400\n"},
+       ScriptEnd{"time 1e999\n",
+                 "error 1: time takes seconds since midnight, from 0 to below 86400\n"},
+       ScriptEnd{"screen 0 100\n",
+                 "error 1: screen takes a width and a height of 1 to 1000000 twips\n"},
+       ScriptEnd{"screen 100 1000001\n",
+                 "error 1: screen takes a width and a height of 1 to 1000000 twips\n"}},
+      testing::registerTestWindow, "Tester");
+}
+
+TEST(Driver, LongWaitsEndSoonAndOverflowNothing) {
+  // The about window's 1 ms timer through the longest waits there are, and a wait that would
+  // carry the clock past its end.
+  testing::expectEnds(
+      {ScriptEnd{"click ab\nwait 2147483648\n", "error 2: wait takes 0 to 86400000 milliseconds\n"},
+       ScriptEnd{"wait 9223372036854775000\nwait 1000\n",
+                 "error 1: wait takes 0 to 86400000 milliseconds\n"},
+       ScriptEnd{"click ab\nwait 86400000\nwait 86400000\ntable starage\n", ""}});
+}
+
+TEST(Driver, AFastTimerFiresAtMostSoOftenPerWaitAndKeepsItsPhase) {
+  std::ostringstream out;
+  ScriptRunner runner(out, "", testing::registerFlashWindow, "Flasher");
+  auto& window = static_cast<testing::FlashWindow&>(*runner.app().activeForm());
+  runner.execute("click Spin", 1);
+  runner.execute("wait 86400000", 2);
+  EXPECT_EQ(window.fastTicks, kMaxTicksPerStretch);
+  runner.execute("wait 1", 3);
+  EXPECT_EQ(window.fastTicks, kMaxTicksPerStretch + 1);
 }
 
 TEST(Driver, ClipboardAndTimeOfDayAreVirtual) {
