@@ -82,7 +82,8 @@ class ScriptPlatform : public platform::Platform, public forms::WindowHost {
     std::vector<const forms::Control*> timers;
   };
 
-  // Moves the clock to `target`, firing due timers when `fire` is set and dropping them if not.
+  // Moves the clock to `target`, firing due timers when `fire` is set (each at most
+  // kMaxTicksPerStretch times) and dropping them if not.
   void runClockTo(std::int64_t target, bool fire);
   const std::vector<const forms::Control*>& timersOf(const forms::Form& form);
 

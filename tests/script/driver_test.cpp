@@ -147,7 +147,7 @@ TEST(Driver, LongWaitsEndSoonAndOverflowNothing) {
       {ScriptEnd{"click ab\nwait 2147483648\n", "error 2: wait takes 0 to 86400000 milliseconds\n"},
        ScriptEnd{"wait 9223372036854775000\nwait 1000\n",
                  "error 1: wait takes 0 to 86400000 milliseconds\n"},
-       ScriptEnd{"click ab\nwait 86400000\nwait 86400000\ntable starage\n", ""}});
+       ScriptEnd{"click ab\nwait 86400000\ntable starage\n", ""}});
 }
 
 TEST(Driver, AFastTimerFiresAtMostSoOftenPerWaitAndKeepsItsPhase) {
