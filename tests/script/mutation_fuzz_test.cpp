@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 // Few enough that the sanitizer build runs them in seconds on a shared machine.
 int mutantCount() {
   const char* env = std::getenv("DORVAN_FUZZ_MUTANTS");
-  return env ? std::atoi(env) : 1000;
+  return env ? std::atoi(env) : 700;
 }
 
 // Fixed, so that a failure repeats; another seed explores further.
