@@ -85,7 +85,8 @@ void Form2::movescore() {
   try {
     scoreAndPass();
   } catch (...) {
-    --moving_;
+    // The program is ending: nothing that waited for this move will run.
+    if (--moving_ == 0) later_.clear();
     throw;
   }
   if (--moving_ > 0) return;
