@@ -43,15 +43,11 @@ HelpLookup findHelpFile(std::string_view name, const fs::path& currentFolder,
   return lookup;
 }
 
-std::vector<fs::path> dataFoldersFor(const fs::path& programFolder,
-                                     const fs::path& installedFolder) {
-  std::vector<fs::path> folders;
-  for (fs::path folder :
-       {programFolder, programFolder / ".." / "share" / "dorvan", installedFolder}) {
-    if (folder.empty()) continue;
-    folder = folder.lexically_normal();
-    if (std::find(folders.begin(), folders.end(), folder) == folders.end())
-      folders.push_back(folder);
+std::vector<fs::path> dataFoldersFor(const fs::path& programFolder, const fs::path& installedData) {
+  std::vector<fs::path> folders{programFolder.lexically_normal()};
+  if (!installedData.empty()) {
+    fs::path installed = (programFolder / installedData).lexically_normal();
+    if (installed != folders.front()) folders.push_back(installed);
   }
   return folders;
 }

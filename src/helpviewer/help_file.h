@@ -24,9 +24,11 @@ HelpLookup findHelpFile(std::string_view name, const std::filesystem::path& curr
                         const std::vector<std::filesystem::path>& dataFolders);
 
 // The data folders of a viewer whose executable lies in `programFolder`: that folder itself
-// (the build puts the help file beside the programs), the share/dorvan folder beside it, and
-// `installedFolder`, the data folder of the installation it was built for. Duplicates dropped.
+// (the build puts the help file beside the programs), then `programFolder / installedData`, the
+// game's data folder in an installation (the viewer in libexec/dorvan, its data in
+// share/dorvan). Both are found from where the viewer runs, so an installation works under any
+// prefix and after it is moved. Duplicates dropped.
 std::vector<std::filesystem::path> dataFoldersFor(const std::filesystem::path& programFolder,
-                                                  const std::filesystem::path& installedFolder);
+                                                  const std::filesystem::path& installedData);
 
 }  // namespace dorvan::helpviewer

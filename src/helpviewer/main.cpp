@@ -1,9 +1,12 @@
 // winhlp32 [NAME]: the help viewer that the game starts. It finds the help file the game names
-// ("\dorvan4.hlp": the current folder first, then the installed data folders) and shows it in a
+// ("\dorvan4.hlp": the current folder first, then the game's data folder) and shows it in a
 // window of its own, or says plainly that the file is missing and where it looked.
+// winhlp32 --check [NAME] opens no window: it prints where it runs from and which file it would
+// show, so an installation can be checked without a display.
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QKeySequence>
@@ -13,13 +16,16 @@
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
+#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "helpviewer/help_file.h"
 
-#ifndef DORVAN_HELP_DATA_DIR
-#define DORVAN_HELP_DATA_DIR ""
+// The game's data folder as seen from the folder the viewer is installed in.
+#ifndef DORVAN_HELP_DATA_FROM_VIEWER
+#define DORVAN_HELP_DATA_FROM_VIEWER "../../share/dorvan"
 #endif
 
 namespace {
@@ -77,22 +83,38 @@ int reportMissing(const std::string& name, const HelpLookup& lookup) {
   return 1;
 }
 
+int reportCheck(const std::string& name, const HelpLookup& lookup) {
+  std::printf("viewer: %s\n", qPrintable(QCoreApplication::applicationFilePath()));
+  if (lookup.found) {
+    std::printf("opens: %s\n", lookup.found->c_str());
+    return 0;
+  }
+  std::printf("missing: %s\n", name.c_str());
+  for (const fs::path& place : lookup.tried) std::printf("looked in: %s\n", place.c_str());
+  return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("winhlp32");
+  bool check = argc > 1 && std::string_view(argv[1]) == "--check";
+  // The check prints and ends; it needs no display, so it runs without a GUI application.
+  std::unique_ptr<QCoreApplication> app = check ? std::make_unique<QCoreApplication>(argc, argv)
+                                                : std::make_unique<QApplication>(argc, argv);
+  QCoreApplication::setApplicationName("winhlp32");
 
   // The game passes one name; a name with spaces may arrive split into several arguments.
-  QStringList args = QApplication::arguments().mid(1);
+  QStringList args = QCoreApplication::arguments().mid(check ? 2 : 1);
   std::string name = args.isEmpty() ? std::string(dorvan::helpviewer::kDefaultHelpName)
                                     : args.join(' ').toStdString();
 
   std::error_code ec;
   fs::path current = fs::current_path(ec);
-  fs::path programFolder = QApplication::applicationDirPath().toStdString();
+  fs::path programFolder = QCoreApplication::applicationDirPath().toStdString();
   HelpLookup lookup = dorvan::helpviewer::findHelpFile(
-      name, current, dorvan::helpviewer::dataFoldersFor(programFolder, DORVAN_HELP_DATA_DIR));
+      name, current,
+      dorvan::helpviewer::dataFoldersFor(programFolder, DORVAN_HELP_DATA_FROM_VIEWER));
+  if (check) return reportCheck(name, lookup);
   if (!lookup.found) return reportMissing(name, lookup);
 
   HelpWindow window(*lookup.found);

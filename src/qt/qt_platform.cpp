@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
@@ -22,6 +23,18 @@
 #include "forms/application.h"
 #include "qt/form_window.h"
 #include "qt/units.h"
+
+// Where an installation keeps what the game needs, seen from the game's own folder; the build
+// passes the figures of the layout it installs.
+#ifndef DORVAN_HELPERS_FROM_GAME
+#define DORVAN_HELPERS_FROM_GAME "../libexec/dorvan"
+#endif
+#ifndef DORVAN_DATA_FROM_GAME
+#define DORVAN_DATA_FROM_GAME "../share"
+#endif
+#ifndef DORVAN_APP_ID
+#define DORVAN_APP_ID "org.example.dorvan"
+#endif
 
 namespace dorvan::qt {
 
@@ -62,7 +75,40 @@ QString qs(const std::string& s) {
   return QString::fromStdString(s);
 }
 
+std::string gameFolder() {
+  return QCoreApplication::applicationDirPath().toStdString();
+}
+
+bool isProgram(const QString& path) {
+  QFileInfo info(path);
+  return info.isFile() && info.isExecutable();
+}
+
+// The game's icon at every size the build or the installation holds, else the desktop theme's.
+QIcon loadGameIcon() {
+  QDir folder(QString::fromStdString(gameFolder()));
+  QIcon icon;
+  for (const QString& theme : {folder.filePath("icons/hicolor"),
+                               folder.filePath(DORVAN_DATA_FROM_GAME "/icons/hicolor")}) {
+    for (int size : {48, 128, 256}) {
+      QString file = QString("%1/%2x%2/apps/" DORVAN_APP_ID ".png").arg(theme).arg(size);
+      if (QFileInfo::exists(file)) icon.addFile(file, QSize(size, size));
+    }
+    if (!icon.isNull()) return icon;
+  }
+  return QIcon::fromTheme(DORVAN_APP_ID);
+}
+
 }  // namespace
+
+std::string findProgram(const std::string& name, const std::string& gameFolder) {
+  QDir game(qs(gameFolder));
+  for (const QString& candidate :
+       {game.filePath(qs(name)), game.filePath(DORVAN_HELPERS_FROM_GAME "/" + qs(name))}) {
+    if (isProgram(candidate)) return QDir::cleanPath(candidate).toStdString();
+  }
+  return QStandardPaths::findExecutable(qs(name)).toStdString();
+}
 
 QtPlatform::QtPlatform() : inputBlocker_(std::make_unique<InputBlocker>()) {}
 
@@ -232,12 +278,9 @@ bool QtPlatform::startProcess(const std::string& commandText) {
   QStringList arguments =
       space < 0 ? QStringList() : QProcess::splitCommand(command.mid(space + 1));
   if (program.isEmpty()) return false;
-  // Our own helper programs are installed beside the game; anything else comes from PATH.
-  QFileInfo beside(QDir(QCoreApplication::applicationDirPath()).filePath(program));
-  QString path = beside.isFile() && beside.isExecutable() ? beside.filePath()
-                                                          : QStandardPaths::findExecutable(program);
-  if (path.isEmpty()) return false;
-  return QProcess::startDetached(path, arguments, QDir::currentPath());
+  std::string path = findProgram(program.toStdString(), gameFolder());
+  if (path.empty()) return false;
+  return QProcess::startDetached(qs(path), arguments, QDir::currentPath());
 }
 
 void QtPlatform::openWebPage(const std::string& address) {
@@ -258,6 +301,7 @@ std::string QtPlatform::workingDirectory() {
 
 void QtPlatform::windowShown(forms::Form& form) {
   if (windows_.count(&form)) return;
+  if (QGuiApplication::windowIcon().isNull()) QGuiApplication::setWindowIcon(loadGameIcon());
   auto* window = new FormWindow(*this, form);
   windows_[&form] = window;
   window->sync();

@@ -60,5 +60,13 @@ TEST_F(HelpFileLookup, ANameWithoutTheBackslashIsAPathOfItsOwn) {
   EXPECT_EQ(*find((root_ / "bin/dorvan4.hlp").string()).found, root_ / "bin/dorvan4.hlp");
 }
 
+TEST(HelpDataFolders, TheViewersOwnFolderThenTheInstalledDataFolderSeenFromIt) {
+  fs::path viewer = "/opt/games/libexec/dorvan";
+  EXPECT_EQ(dataFoldersFor(viewer, "../../share/dorvan"),
+            (std::vector<fs::path>{viewer, "/opt/games/share/dorvan"}));
+  EXPECT_EQ(dataFoldersFor("/build/./", "."), std::vector<fs::path>{"/build/"});
+  EXPECT_EQ(dataFoldersFor("/build", ""), std::vector<fs::path>{"/build"});
+}
+
 }  // namespace
 }  // namespace dorvan::helpviewer

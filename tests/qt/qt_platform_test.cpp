@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -82,6 +83,32 @@ TEST(QtPlatformMachine, ProgramsStartFromBesideTheGameOrFromThePath) {
   ASSERT_TRUE(result.open(QIODevice::ReadOnly));
   EXPECT_EQ(result.readAll().trimmed(), "\\dorvan4.hlp");
   QFile::remove(helperPath);
+}
+
+// An installation keeps the help viewer in libexec/dorvan, on no PATH; the build keeps it beside
+// the game. Programs of neither place come from PATH.
+TEST(QtPlatformMachine, HelpersAreFoundBesideTheGameThenInItsPrivateFolderThenOnThePath) {
+  QTemporaryDir prefix;
+  QDir root(prefix.path());
+  ASSERT_TRUE(root.mkpath("bin") && root.mkpath("libexec/dorvan"));
+  std::string game = root.filePath("bin").toStdString();
+  auto put = [&](const QString& relative, bool executable) {
+    QFile file(root.filePath(relative));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\n");
+    file.close();
+    if (executable) file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+  };
+
+  put("libexec/dorvan/winhlp32", false);
+  EXPECT_EQ(findProgram("winhlp32", game), "");
+  put("libexec/dorvan/winhlp32", true);
+  EXPECT_EQ(findProgram("winhlp32", game), root.filePath("libexec/dorvan/winhlp32").toStdString());
+  put("bin/winhlp32", true);
+  EXPECT_EQ(findProgram("winhlp32", game), root.filePath("bin/winhlp32").toStdString());
+
+  EXPECT_EQ(findProgram("true", game), QStandardPaths::findExecutable("true").toStdString());
+  EXPECT_EQ(findProgram("dorvan-no-such-viewer", game), "");
 }
 
 TEST(QtPlatformMachine, ClipboardScreenAndClock) {

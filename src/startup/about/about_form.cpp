@@ -5,6 +5,11 @@
 #include "forms/application.h"
 #include "startup/help.h"
 
+// The build passes the project's version, the one the package and its manual page carry too.
+#ifndef DORVAN_VERSION
+#error "DORVAN_VERSION must name the program's version"
+#endif
+
 namespace dorvan::startup {
 
 using forms::Control;
@@ -80,7 +85,8 @@ AboutForm::AboutForm(forms::Application& app) : Form(app, "frmAbout") {
     title.alignment = 2;
     title.visible = false;
   }
-  Control& version = addLabel(*this, "Label1", forms::kNoIndex, "Version 4.0", 1200, 285, kSilver);
+  Control& version =
+      addLabel(*this, "Label1", forms::kNoIndex, "Version " DORVAN_VERSION, 1200, 285, kSilver);
   version.alignment = 2;
 
   for (int i = 0; i < 7; ++i) {
