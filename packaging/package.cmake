@@ -6,14 +6,16 @@ set(CPACK_PACKAGE_VENDOR "The Dorvan developers")
 set(CPACK_PACKAGE_CONTACT "${DORVAN_MAINTAINER}")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dots and boxes on a 3D lattice and on a tesseract")
+# Debian shows the description as written: lines under 80 characters, "." for an empty one.
 set(CPACK_PACKAGE_DESCRIPTION "\
-Dorvan is the pencil game of dots and boxes lifted off the page. Two sides, Red and Blue, \
-take turns drawing one short line between two neighbouring points; whoever draws the last \
-missing line of a box wins it.
+Dorvan is the pencil game of dots and boxes lifted off the page. Two sides,
+Red and Blue, take turns drawing one short line between two neighbouring
+points; whoever draws the last missing line of a box wins it.
 .
-It plays on a 3x3x3 lattice of 27 points and on a tesseract, the four-dimensional cube, \
-which turns in four dimensions. Each board offers three games, Merrin, Duomar and Dorvan, \
-against the computer on a move clock or between two players at one computer or two.")
+It plays on a 3x3x3 lattice of 27 points and on a tesseract, the
+four-dimensional cube, which turns in four dimensions. Each board offers
+three games, Merrin, Duomar and Dorvan, against the computer on a move clock
+or between two players at one computer or two.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
