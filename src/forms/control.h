@@ -12,6 +12,7 @@
 namespace dorvan::forms {
 
 constexpr Colour kButtonFace = 0x8000000F;  // the system's face colour of buttons and windows
+constexpr Colour kLightGrey = 0xC0C0C0;     // the background of the game windows
 constexpr int kNoIndex = -1;                // the index of a control that is not in an array
 
 enum class ControlKind {

@@ -69,12 +69,6 @@ const Control& Form::at(std::string_view name, int index) const {
   return const_cast<Form*>(this)->at(name, index);
 }
 
-bool Form::hasArray(std::string_view name) const {
-  std::string folded = foldName(name);
-  auto it = byName_.lower_bound({folded, kNoIndex + 1});
-  return it != byName_.end() && it->first.first == folded;
-}
-
 bool Form::isShown(const Control& c) const {
   const Control* current = &c;
   for (int depth = 0; current && depth < 16; ++depth) {

@@ -90,7 +90,6 @@ class Form {
   // The control must exist: a missing one is a programming error.
   Control& at(std::string_view name, int index = kNoIndex);
   const Control& at(std::string_view name, int index = kNoIndex) const;
-  bool hasArray(std::string_view name) const;
   const std::deque<Control>& controls() const { return controls_; }
   std::deque<Control>& controls() { return controls_; }
 

@@ -1,6 +1,7 @@
 #include "startup/form3.h"
 
 #include "forms/application.h"
+#include "forms/messages.h"
 
 namespace dorvan::startup {
 
@@ -13,8 +14,7 @@ void Form3::Form_Load() {
   // The command line is compared exactly as it stands: " 4", "04" and "4x" are not level 4.
   const std::string& level = app().commandLine();
   if (level == "1" || level == "2" || level == "3") {
-    app().platform().messageBox(kLevelNotIncluded, "", platform::Buttons::Ok, platform::Icon::Info,
-                                1);
+    forms::tell(app(), kLevelNotIncluded, "", platform::Icon::Info);
   } else if (level == "4") {
     app().load("Form2");
   } else if (level == "5") {

@@ -1,6 +1,7 @@
 #include "startup/help.h"
 
 #include "forms/application.h"
+#include "forms/messages.h"
 
 namespace dorvan::startup {
 
@@ -12,9 +13,10 @@ bool startHelp(forms::Application& app, bool reportFailure) {
   platform::Platform& p = app.platform();
   if (p.startProcess(helpCommand(app))) return true;
   if (reportFailure) {
-    p.messageBox(p.workingDirectory(), "", platform::Buttons::Ok, platform::Icon::Info, 1);
-    p.messageBox("   " + app.helpFolder + kHelpFileName + " was not found in current directory.",
-                 "No help", platform::Buttons::Ok, platform::Icon::Info, 1);
+    forms::tell(app, p.workingDirectory(), "", platform::Icon::Info);
+    forms::tell(app,
+                "   " + app.helpFolder + kHelpFileName + " was not found in current directory.",
+                "No help", platform::Icon::Info);
   }
   return false;
 }

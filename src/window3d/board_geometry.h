@@ -22,6 +22,10 @@ inline constexpr Colour kLightBlue = 16776960;
 inline constexpr Colour kWhite = 16777215;
 inline constexpr Colour kOlive = 49344;
 
+// Border widths: a line nobody has drawn (and every segment beside the lines), a drawn one.
+inline constexpr int kFreeWidth = 1;
+inline constexpr int kDrawnWidth = 5;
+
 struct Segment {
   int x1, y1, x2, y2;
   Colour colour;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "forms/application.h"
+#include "forms/messages.h"
 #include "game3d/texts.h"
 #include "window3d/dorvan_form.h"
 
@@ -11,14 +12,14 @@ namespace dorvan::window3d {
 
 void DorvanForm::Timer1_Timer() {
   const bool expired = clock_.tick();
-  at("Label11").caption = std::to_string(clock_.timeleft());
-  const float track = static_cast<float>(at("Picture5").width);
-  at("Picture6").left = static_cast<int>(std::lround(clock_.barLeft(track)));
+  Controls& ui = *ui_;
+  ui.clockFigure.caption = std::to_string(clock_.timeleft());
+  const float track = static_cast<float>(ui.clockTrack.width);
+  ui.clockBar.left = static_cast<int>(std::lround(clock_.barLeft(track)));
   if (!expired) return;
   // No further tick may ask again while the message is open.
   stopMoveClock();
-  app().platform().messageBox(std::string(game3d::texts::kYouLose), "", platform::Buttons::Ok,
-                              platform::Icon::None, 1);
+  forms::tell(app(), game3d::texts::kYouLose);
   app().end();
 }
 

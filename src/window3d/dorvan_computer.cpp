@@ -3,17 +3,17 @@
 // a second, and the window takes no input while it thinks.
 
 #include "forms/application.h"
+#include "forms/messages.h"
 #include "game3d/computer.h"
 #include "game3d/lattice_tables.h"
 #include "game3d/texts.h"
 #include "platform/clock.h"
+#include "window3d/board_geometry.h"
 #include "window3d/dorvan_form.h"
 
 namespace dorvan::window3d {
 
 namespace {
-
-constexpr int kDrawnWidth = 5;
 
 void waitASecond(forms::Application& app) {
   platform::pauseFor(app.platform(), 1.0, platform::PauseKind::NoInput);
@@ -35,17 +35,16 @@ void DorvanForm::computerMove() {
   }
   if (move.lines.empty()) return;  // nothing left to draw: the game has already ended
 
-  if (move.play == game3d::ComputerPlay::kAnyFree && at("Label34").visible) {
-    app().platform().messageBox(std::string(game3d::texts::kNoGoodMoves), "", platform::Buttons::Ok,
-                                platform::Icon::None, 1);
-  }
+  Controls& ui = *ui_;
+  if (move.play == game3d::ComputerPlay::kAnyFree && ui.movesLeft.visible)
+    forms::tell(app(), game3d::texts::kNoGoodMoves);
   waitASecond(app());
-  addToCounter("Label34", -1);
+  addToCounter(ui.movesLeft, -1);
   drawComputerLine(move.lines.front());
 
-  at("Label3").visible = false;
-  at("Label4").visible = true;
-  forms::Control& status = at("Label33");
+  ui.redTurn.visible = false;
+  ui.blueTurn.visible = true;
+  forms::Control& status = ui.status;
   status.forecolor = game3d::statusColour(game3d::kBlue);
   status.caption = game3d::texts::moveStatus(variant, 0, game3d::kRed, game3d::kBlue);
   // The ticks that fell due while the computer thought were lost; the person's time starts now.
@@ -56,12 +55,14 @@ void DorvanForm::computerMove() {
 }
 
 void DorvanForm::drawComputerLine(int line) {
-  for (const char* view : {"LN", "bN"}) at(view, line).borderWidth = kDrawnWidth;
+  forms::Control& main = ui_->mainView[line];
+  forms::Control& reverse = ui_->reverseView[line];
+  main.borderWidth = reverse.borderWidth = kDrawnWidth;
   anpaint(line);
-  for (const char* view : {"LN", "bN"}) at(view, line).color = game3d::kHighlightColour;
+  main.color = reverse.color = game3d::kHighlightColour;
   viewrefresh();
   waitASecond(app());
-  for (const char* view : {"LN", "bN"}) at(view, line).color = game3d::kRedLineColour;
+  main.color = reverse.color = game3d::kRedLineColour;
   markmov(line);
   mover_ = game3d::kRed;
   game3d::drawLine(position_, game3d::variantFromIndex(gamevariant_), line, game3d::kRed);

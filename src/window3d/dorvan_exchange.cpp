@@ -10,20 +10,20 @@ namespace dorvan::window3d {
 
 void DorvanForm::command6_Click() {
   // Anything but one of the move names exactly as written is ignored without a word.
-  const int line = game3d::lineOfMoveName(at("Text1").caption);
+  const int line = game3d::lineOfMoveName(ui_->entry.caption);
   if (line != 0) playLine(line, false);
 }
 
 void DorvanForm::Command2_Click() {
-  forms::Control& entry = at("Text1");
+  forms::Control& entry = ui_->entry;
   entry.caption.clear();
   entry.caption = app().platform().clipboardText();
   command6_Click();
 }
 
 void DorvanForm::Command1_Click() {
-  setFocus(at("Option1"));
-  at("Label8").caption = texts::kBlankPoint;
+  setFocus(ui_->restingFocus);
+  ui_->lastFrom.caption = texts::kBlankPoint;
 }
 
 }  // namespace dorvan::window3d

@@ -1,9 +1,12 @@
+// The 3D window's construction and wiring, what loading sets up, the driver's tables and the
+// rules the window's state keeps.
 #include "window3d/dorvan_form.h"
 
 #include <algorithm>
 #include <charconv>
 
 #include "forms/application.h"
+#include "forms/control_spec.h"
 #include "game3d/lattice_tables.h"
 #include "game3d/texts.h"
 #include "window3d/board_geometry.h"
@@ -26,19 +29,75 @@ void place(forms::Control& c, const Segment& s) {
   c.x2 = s.x2;
   c.y2 = s.y2;
   c.color = s.colour;
-  c.borderWidth = 1;
+  c.borderWidth = kFreeWidth;
 }
 
 }  // namespace
+
+DorvanForm::Controls::Controls(Form& f)
+    : mainView(f, "LN", 0, kMainSegments - 1),
+      reverseView(f, "bN", 1, kSideSegments),
+      inverseView(f, "aN", 1, kSideSegments),
+      targets(f, "Label22", 0, kTargetCount - 1),
+      blueTurn(f.at("Label4")),
+      redTurn(f.at("Label3")),
+      blueScore(f.at("Label5")),
+      redScore(f.at("Label6")),
+      bluePoints(f.at("Label29")),
+      redPoints(f.at("Label30")),
+      variantCaption(f.at("Label36")),
+      movesLeft(f.at("Label34")),
+      movesLeftCaption(f.at("Label35")),
+      status(f.at("Label33")),
+      lastFrom(f.at("Label8")),
+      lastTo(f.at("Label10")),
+      lastName(f.at("Text2")),
+      inverseBox(f.at("Check1")),
+      reverseBox(f.at("Check2")),
+      invertInPlace(f.at("Command3")),
+      restingFocus(f.at("Option1")),
+      entry(f.at("Text1")),
+      enter(f.at("Command6")),
+      entryAll{&entry, &enter, &f.at("Label38"), &f.at("Label39"), &f.at("Command2")},
+      clockTimer(f.at("Timer1")),
+      clockFigure(f.at("Label11")),
+      clockTrack(f.at("Picture5")),
+      clockBar(f.at("Picture6")),
+      verdict(f.at("Label40")),
+      sidePanel(f.at("Picture3")),
+      sidePanelTitle(f.at("Label37")),
+      moveList(f.at("List1")),
+      highScores(f.at("List2")),
+      scorePanel(f.at("Picture1")),
+      rounds(f.at("List4")),
+      blueTotal(f.at("label7", 5)),
+      redTotal(f.at("label7", 6)),
+      programsMenu(f.at("opt")),
+      gamesMenu(f.at("xq")),
+      optionsMenu(f.at("sdz")),
+      variants(f, "game", 0, 2),
+      players(f, "ip", 0, 1),
+      timeLimits(f, "sd", 1, 10),
+      cumulativeItem(f.at("cuscore")),
+      movesItem(f.at("mvs")),
+      gridItem(f.at("grid")),
+      cheatItem(f.at("ch")),
+      soundItem(f.at("snd")) {
+  for (const GridMark& mark : kGrid) {
+    gridMarks.push_back(&f.at("Label" + std::to_string(mark.label)));
+    gridMarks.push_back(&f.at("Line" + std::to_string(mark.leader)));
+  }
+}
 
 DorvanForm::DorvanForm(forms::Application& app) : Form(app, "dorvan") {
   caption = std::string(texts::kCaption);
   width = kNormalWidth;
   height = kNormalHeight;
-  backcolor = 0xC0C0C0;
+  backcolor = forms::kLightGrey;
   addBoard();
   addControls();
-  addMenus();
+  forms::addMenus(*this, kMenus);
+  ui_.emplace(*this);
   wireHandlers();
 }
 
@@ -81,22 +140,7 @@ void DorvanForm::addBoard() {
 }
 
 void DorvanForm::addControls() {
-  for (const ControlSpec& spec : kControls) {
-    forms::Control& c = add(spec.kind, std::string(spec.name), spec.index);
-    c.caption = spec.caption;
-    c.left = spec.left;
-    c.top = spec.top;
-    c.width = spec.width;
-    c.height = spec.height;
-    c.container = spec.container;
-    c.visible = spec.visible;
-    c.forecolor = spec.forecolor;
-    c.backcolor = spec.backcolor;
-    c.transparent = spec.transparent;
-    c.fontSize = spec.fontSize;
-    c.fontBold = spec.bold;
-    c.alignment = spec.alignment;
-  }
+  forms::addControls(*this, kControls);
   at("Label36").caption = game3d::texts::variantCaption(game3d::Variant::kMerrin);
   at("Picture6").left = at("Picture5").width;  // the clock's bar starts full
   forms::Control& timer = add(forms::ControlKind::Timer, "Timer1");
@@ -104,30 +148,33 @@ void DorvanForm::addControls() {
   timer.enabled = false;
 }
 
-void DorvanForm::addMenus() {
-  for (const MenuSpec& spec : kMenus) {
-    forms::Control& item = addMenu(std::string(spec.name), std::string(spec.caption),
-                                   std::string(spec.parent), spec.index);
-    item.checked = spec.checked;
-  }
-}
-
 void DorvanForm::wireHandlers() {
-  for (int k = 0; k < kTargetCount; ++k)
-    at("Label22", k).onClick = [this](int i) { Label22_Click(i); };
-  for (int k = 0; k < 3; ++k) at("game", k).onClick = [this](int i) { game_Click(i); };
-  for (int k = 0; k < 2; ++k) at("ip", k).onClick = [this](int i) { ip_Click(i); };
+  Controls& ui = *ui_;
+  for (forms::Control* target : ui.targets) target->onClick = [this](int i) { Label22_Click(i); };
+  for (forms::Control* item : ui.variants) item->onClick = [this](int i) { game_Click(i); };
+  for (forms::Control* item : ui.players) item->onClick = [this](int i) { ip_Click(i); };
   at("new").onClick = [this](int) { new_Click(); };
   at("play").onClick = [this](int) { play_Click(); };
   at("quit").onClick = [this](int) { quit_Click(); };
-  at("grid").onClick = [this](int) { grid_Click(); };
-  at("cuscore").onClick = [this](int) { cuscore_Click(); };
+  ui.gridItem.onClick = [this](int) { grid_Click(); };
+  ui.cumulativeItem.onClick = [this](int) { cuscore_Click(); };
   at("high").onClick = [this](int) { high_Click(); };
-  at("Command6").onClick = [this](int) { command6_Click(); };
+  ui.enter.onClick = [this](int) { command6_Click(); };
   at("Command2").onClick = [this](int) { Command2_Click(); };
   at("Command1").onClick = [this](int) { Command1_Click(); };
-  at("Timer1").onTimer = [this](int) { Timer1_Timer(); };
-  wireViewsAndOptions();
+  ui.clockTimer.onTimer = [this](int) { Timer1_Timer(); };
+  ui.inverseBox.onClick = [this](int) { Check1_Click(); };
+  ui.reverseBox.onClick = [this](int) { Check2_Click(); };
+  ui.invertInPlace.onClick = [this](int) { Command3_Click(); };
+  ui.movesItem.onClick = [this](int) { mvs_Click(); };
+  ui.cheatItem.onClick = [this](int) { ch_Click(); };
+  ui.soundItem.onClick = [this](int) { snd_Click(); };
+  for (int k = 0; k < static_cast<int>(texts::kLevels.size()); ++k)
+    at("cbm", k).onClick = [this](int i) { cbm_Click(i); };
+  at("add").onClick = [this](int) { add_Click(); };
+  at("rulen").onClick = [this](int) { rulen_Click(); };
+  at("ab").onClick = [this](int) { ab_Click(); };
+  at("abb").onClick = [this](int) { abb_Click(); };
 }
 
 void DorvanForm::restoreNormalSize() {
@@ -146,47 +193,44 @@ void DorvanForm::Form_Load() {
   restoreNormalSize();
   // The tables of the lattice are compiled in; what loading still does is put the click targets
   // over the drawing and hide the two extra views until they are asked for.
+  Controls& ui = *ui_;
   for (int k = 0; k < kTargetCount; ++k) {
-    forms::Control& target = at("Label22", k);
+    forms::Control& target = ui.targets[k];
     target.transparent = true;
     target.left = kTargets[k].left;
     target.top = kTargets[k].top;
   }
   for (int k = 1; k <= kSideSegments; ++k) {
-    at("aN", k).visible = false;
-    at("bN", k).visible = false;
+    ui.inverseView[k].visible = false;
+    ui.reverseView[k].visible = false;
   }
   // The cumulative record opens with one empty entry; the round numbers count from it.
-  at("List4").items.assign(1, "");
+  ui.rounds.items.assign(1, "");
 }
 
-void DorvanForm::viewrefresh() {
-  // The shells paint the window from its controls after every change; nothing is cached here.
-}
-
-int DorvanForm::counter(std::string_view label, int index) const {
-  const std::string& text = at(label, index).caption;
+int DorvanForm::counter(const forms::Control& label) {
+  const std::string& text = label.caption;
   int value = 0;
   std::from_chars(text.data(), text.data() + text.size(), value);
   return value;
 }
 
-void DorvanForm::addToCounter(std::string_view label, int amount, int index) {
-  at(label, index).caption = std::to_string(counter(label, index) + amount);
+void DorvanForm::addToCounter(forms::Control& label, int amount) {
+  label.caption = std::to_string(counter(label) + amount);
 }
 
 game3d::Variant DorvanForm::checkedVariant() const {
-  if (at("game", 2).checked) return game3d::Variant::kDorvan;
-  if (at("game", 1).checked) return game3d::Variant::kDuomar;
+  if (ui_->variants[2].checked) return game3d::Variant::kDorvan;
+  if (ui_->variants[1].checked) return game3d::Variant::kDuomar;
   return game3d::Variant::kMerrin;
 }
 
 bool DorvanForm::onePlayer() const {
-  return at("ip", 0).checked;
+  return ui_->players[0].checked;
 }
 
 bool DorvanForm::timeLimitInForce() const {
-  return !at("sd", 1).checked;
+  return !ui_->timeLimits[1].checked;
 }
 
 std::optional<forms::TableView> DorvanForm::table(std::string_view name) const {
@@ -215,36 +259,38 @@ std::vector<std::string> DorvanForm::invariantViolations() const {
   // The messages are made only for what is wrong: the randomised run asks after every step.
   auto fail = [&](std::string what) { problems.push_back(std::move(what)); };
   using std::to_string;
+  const Controls& ui = *ui_;
 
   const int free = game3d::movesLeft(position_);
-  if (at("Label34").caption != to_string(free))
-    fail("Label34 says " + at("Label34").caption + " moves left, " + to_string(free) +
+  if (ui.movesLeft.caption != to_string(free))
+    fail("Label34 says " + ui.movesLeft.caption + " moves left, " + to_string(free) +
          " lines are free");
   const auto claimed = std::count(position_.claimed.begin() + 1, position_.claimed.end(), 1);
-  const int scores = counter("Label5") + counter("Label6");
+  const int scores = counter(ui.blueScore) + counter(ui.redScore);
   if (scores != claimed)
     fail("the scores add up to " + to_string(scores) + ", " + to_string(claimed) +
          " boxes are claimed");
   // One box is worth 1000; four boxes at once 10000, the best rate there is.
-  const int points = counter("Label29") + counter("Label30");
+  const int points = counter(ui.bluePoints) + counter(ui.redPoints);
   if (points % 1000 != 0 || points < 1000 * scores || points > 2500 * scores)
     fail("points " + to_string(points) + " do not fit a score of " + to_string(scores));
   if ((redtomove_ != 0 && redtomove_ != 1) || (bluestarts_ != 0 && bluestarts_ != 1))
     fail("redtomove " + to_string(redtomove_) + ", bluestarts " + to_string(bluestarts_));
-  if (at("Label3").visible != (redtomove_ == 1) || at("Label4").visible != (redtomove_ == 0))
+  if (ui.redTurn.visible != (redtomove_ == 1) || ui.blueTurn.visible != (redtomove_ == 0))
     fail("the turn signs do not show the side to move");
-  if (!at("game", gamevariant_).checked ||
-      at("game", 0).checked + at("game", 1).checked + at("game", 2).checked != 1)
+  if (!ui.variants.contains(gamevariant_) || !ui.variants[gamevariant_].checked ||
+      ui.variants[0].checked + ui.variants[1].checked + ui.variants[2].checked != 1)
     fail("the Games menu does not check the variant in play");
-  if (at("ip", 0).checked == at("ip", 1).checked) fail("not exactly one player mode is checked");
+  if (ui.players[0].checked == ui.players[1].checked)
+    fail("not exactly one player mode is checked");
 
   for (int line = 1; line <= game3d::kLineCount; ++line) {
     const int owner = position_.lineowner[line];
-    const forms::Control& main = at("LN", line);
-    const forms::Control& reverse = at("bN", line);
+    const forms::Control& main = ui.mainView[line];
+    const forms::Control& reverse = ui.reverseView[line];
     const bool drawn = owner == game3d::kRed || owner == game3d::kBlue;
     if (owner != 0 && !drawn) fail("line " + to_string(line) + " has owner " + to_string(owner));
-    if ((main.borderWidth == 5) != drawn)
+    if ((main.borderWidth == kDrawnWidth) != drawn)
       fail("line " + to_string(line) + " is drawn with width " + to_string(main.borderWidth) +
            " and owner " + to_string(owner));
     if (drawn && main.color != game3d::lineColour(static_cast<game3d::Side>(owner)))

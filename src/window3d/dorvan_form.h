@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "forms/control_array.h"
 #include "forms/form.h"
 #include "game3d/move_clock.h"
 #include "game3d/position.h"
@@ -23,55 +24,125 @@ class DorvanForm : public forms::Form {
  public:
   explicit DorvanForm(forms::Application& app);
 
+  // dorvan_form.cpp: loading, the driver's tables and the window's invariants.
   void Form_Load() override;
   std::optional<forms::TableView> table(std::string_view name) const override;
   std::vector<std::string> invariantViolations() const override;
+  // The shells paint the window from its controls after every change; nothing is cached here.
+  void viewrefresh() {}
 
-  // A click on one of the targets over the drawing.
+  // dorvan_play.cpp: a click on one of the targets over the drawing, the move procedure, the
+  // end of a game and the next one.
   void Label22_Click(int index);
-
   // Draws `line` for the side to move: refused with a message when it is taken, otherwise
   // painted, recorded and scored. A line chosen on the board is shown as the last move; a typed
   // one is not, so the clipboard keeps this machine's own last move.
   void playLine(int line, bool chosenOnBoard);
-
   // What follows every drawn line: scoring, whose turn, the status line, the highlight of each
   // completed box, the moves left, and then the end of the game or the computer's reply.
   // `afterComputerTake` skips the menus and the clock, which the computer's turn has dealt with.
   void aftermove(bool afterComputerTake = false);
-
   void new_Click();
+  // Paints a line's segments in the inverse view, and shows a move as the last one.
+  void anpaint(int ant);
+  void markmov(int move);
+
+  // dorvan_menus.cpp: the game variant, the player mode, the grid overlay, the advice on
+  // playing over a distance, and leaving.
   void game_Click(int index);
   void ip_Click(int index);
+  void grid_Click();
   void play_Click();
   void quit_Click();
-  void grid_Click();
 
-  // The extra views and the smaller switches of the Display menu.
+  // dorvan_views.cpp: the extra views and the move-list panel.
   void Check1_Click();
   void Check2_Click();
   void Command3_Click();
   void mvs_Click();
+
+  // dorvan_options.cpp: the smaller switches of the Display menu, the level menu, a further
+  // game window, help and the about window.
   void ch_Click();
   void snd_Click();
-  // The level menu, a further game window, help and the about window.
   void cbm_Click(int index);
   void add_Click();
   void rulen_Click();
   void ab_Click();
   void abb_Click();
 
-  // Painting and showing a move.
-  void anpaint(int ant);
-  void markmov(int move);
-  void viewrefresh();
-
  private:
-  void addControls();
-  void addBoard();
-  void addMenus();
-  void wireHandlers();
+  // The controls the handlers use, resolved once when the window is built.
+  struct Controls {
+    explicit Controls(Form& form);
+    forms::ControlArray mainView;             // LN(0..89), 1..54 the lines of the moves
+    forms::ControlArray reverseView;          // bN(1..90)
+    forms::ControlArray inverseView;          // aN(1..90)
+    forms::ControlArray targets;              // Label22(0..89), the click targets
+    std::vector<forms::Control*> gridMarks;   // the grid's LabelN and their leaders LineN
+    forms::Control& blueTurn;                 // Label4
+    forms::Control& redTurn;                  // Label3
+    forms::Control& blueScore;                // Label5
+    forms::Control& redScore;                 // Label6
+    forms::Control& bluePoints;               // Label29
+    forms::Control& redPoints;                // Label30
+    forms::Control& variantCaption;           // Label36
+    forms::Control& movesLeft;                // Label34
+    forms::Control& movesLeftCaption;         // Label35
+    forms::Control& status;                   // Label33
+    forms::Control& lastFrom;                 // Label8
+    forms::Control& lastTo;                   // Label10
+    forms::Control& lastName;                 // Text2
+    forms::Control& inverseBox;               // Check1
+    forms::Control& reverseBox;               // Check2
+    forms::Control& invertInPlace;            // Command3
+    forms::Control& restingFocus;             // Option1
+    forms::Control& entry;                    // Text1
+    forms::Control& enter;                    // Command6
+    std::array<forms::Control*, 5> entryAll;  // Text1, Command6, Label38, Label39, Command2
+    forms::Control& clockTimer;               // Timer1
+    forms::Control& clockFigure;              // Label11, the grid's "Front" caption
+    forms::Control& clockTrack;               // Picture5
+    forms::Control& clockBar;                 // Picture6
+    forms::Control& verdict;                  // Label40
+    forms::Control& sidePanel;                // Picture3
+    forms::Control& sidePanelTitle;           // Label37
+    forms::Control& moveList;                 // List1
+    forms::Control& highScores;               // List2
+    forms::Control& scorePanel;               // Picture1
+    forms::Control& rounds;                   // List4
+    forms::Control& blueTotal;                // label7(5)
+    forms::Control& redTotal;                 // label7(6)
+    forms::Control& programsMenu;             // opt
+    forms::Control& gamesMenu;                // xq
+    forms::Control& optionsMenu;              // sdz
+    forms::ControlArray variants;             // game(0..2)
+    forms::ControlArray players;              // ip(0..1)
+    forms::ControlArray timeLimits;           // sd(1..10)
+    forms::Control& cumulativeItem;           // cuscore
+    forms::Control& movesItem;                // mvs
+    forms::Control& gridItem;                 // grid
+    forms::Control& cheatItem;                // ch
+    forms::Control& soundItem;                // snd
+  };
 
+  // dorvan_form.cpp
+  void addBoard();
+  void addControls();
+  void wireHandlers();
+  // 8595 x 7485 twips, centred on the screen.
+  void restoreNormalSize();
+  // Keeps the window's size and centres it on the screen.
+  void centreOnScreen();
+  // The variant whose item is checked in the Games menu, as the scoring reads it.
+  game3d::Variant checkedVariant() const;
+  bool onePlayer() const;
+  bool timeLimitInForce() const;
+  // A counter label's caption as a number (0 when it holds none) and adding to it.
+  static int counter(const forms::Control& label);
+  static void addToCounter(forms::Control& label, int amount);
+
+  // dorvan_play.cpp
   void invalidmove();
   void showTurn();
   void paintLine(int line, Colour colour);
@@ -81,40 +152,38 @@ class DorvanForm : public forms::Form {
   void endOfGame();
   void resetDrawing();
   void setMenusEnabled(bool enabled);
-  // 8595 x 7485 twips, centred on the screen.
-  void restoreNormalSize();
-  // Keeps the window's size and centres it on the screen.
-  void centreOnScreen();
-  // Shows or hides one of the extra views and gives the window the size the views need.
-  void showSideView(std::string_view view, bool shown, bool otherShown);
-  void wireViewsAndOptions();
-  // What is shown that its switch does not ask for, or hidden that it does.
-  void addViewViolations(std::vector<std::string>& problems) const;
   void restartMoveClock();
   void stopMoveClock();
 
-  // The computer's turn: a take (after which it moves again) or one line that gives nothing
-  // away; each line is shown green for a second before it turns red.
+  // dorvan_computer.cpp: the computer's turn, a take (after which it moves again) or one line
+  // that gives nothing away; each line is shown green for a second before it turns red.
   void computerMove();
   void drawComputerLine(int line);
-  // The sudden-death clock's tick.
+
+  // dorvan_clock.cpp: the sudden-death clock's tick.
   void Timer1_Timer();
-  // Move exchange: "Enter", "Paste ... and enter" and "Clear".
+
+  // dorvan_exchange.cpp: "Enter", "Paste ... and enter" and "Clear".
   void command6_Click();
   void Command2_Click();
   void Command1_Click();
-  // The score lists: the high-score table, the cumulative panel and a finished game's round.
+
+  // dorvan_scores.cpp: the high-score table, the cumulative panel and a finished game's round.
   void high_Click();
   void cuscore_Click();
   void addRound();
 
-  // The variant whose item is checked in the Games menu, as the scoring reads it.
-  game3d::Variant checkedVariant() const;
-  bool onePlayer() const;
-  bool timeLimitInForce() const;
-  // A counter label's caption as a number (0 when it holds none) and adding to it.
-  int counter(std::string_view label, int index = forms::kNoIndex) const;
-  void addToCounter(std::string_view label, int amount, int index = forms::kNoIndex);
+  // dorvan_views.cpp
+  // Shows or hides one of the extra views and gives the window the size the views need.
+  void showSideView(const forms::ControlArray& view, bool shown, bool otherShown);
+  // Widens a normal window so that the side panels right of the drawing can be seen.
+  void widenForPanels();
+  // Back to the normal size, unless an extra view needs the whole screen.
+  void narrowUnlessViewsShown();
+  // What is shown that its switch does not ask for, or hidden that it does.
+  void addViewViolations(std::vector<std::string>& problems) const;
+
+  std::optional<Controls> ui_;
 
   game3d::Position position_;
   int mover_ = game3d::kNobody;  // the side that drew the last line

@@ -20,33 +20,18 @@ constexpr int kCascade = 480;
 
 }  // namespace
 
-void DorvanForm::wireViewsAndOptions() {
-  at("Check1").onClick = [this](int) { Check1_Click(); };
-  at("Check2").onClick = [this](int) { Check2_Click(); };
-  at("Command3").onClick = [this](int) { Command3_Click(); };
-  at("mvs").onClick = [this](int) { mvs_Click(); };
-  at("ch").onClick = [this](int) { ch_Click(); };
-  at("snd").onClick = [this](int) { snd_Click(); };
-  for (int k = 0; k < static_cast<int>(texts::kLevels.size()); ++k)
-    at("cbm", k).onClick = [this](int i) { cbm_Click(i); };
-  at("add").onClick = [this](int) { add_Click(); };
-  at("rulen").onClick = [this](int) { rulen_Click(); };
-  at("ab").onClick = [this](int) { ab_Click(); };
-  at("abb").onClick = [this](int) { abb_Click(); };
-}
-
 void DorvanForm::ch_Click() {
-  forms::Control& item = at("ch");
+  Controls& ui = *ui_;
+  forms::Control& item = ui.cheatItem;
   item.checked = !item.checked;
-  at("Label34").visible = item.checked;
-  at("Label35").visible = item.checked;
+  ui.movesLeft.visible = item.checked;
+  ui.movesLeftCaption.visible = item.checked;
   if (!item.checked) return;
-  at("Label34").caption = std::to_string(game3d::movesLeft(position_));
+  ui.movesLeft.caption = std::to_string(game3d::movesLeft(position_));
 }
 
 void DorvanForm::snd_Click() {
-  forms::Control& item = at("snd");
-  item.checked = !item.checked;
+  ui_->soundItem.checked = !ui_->soundItem.checked;
 }
 
 void DorvanForm::cbm_Click(int index) {

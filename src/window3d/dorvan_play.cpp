@@ -2,6 +2,7 @@
 // a game and the start of the next.
 
 #include "forms/application.h"
+#include "forms/messages.h"
 #include "game3d/lattice_tables.h"
 #include "game3d/scoring.h"
 #include "game3d/texts.h"
@@ -15,7 +16,6 @@ namespace dorvan::window3d {
 
 namespace {
 
-constexpr int kDrawnWidth = 5;
 // The status colour of Red is a darker red than Red's lines.
 constexpr Colour kRedStatus = game3d::kRedStatusColour;
 
@@ -31,19 +31,20 @@ std::string moveListEntry(std::size_t number, int line, game3d::Side side) {
 
 void setSegment(forms::Control& c, const Segment& s) {
   c.color = s.colour;
-  c.borderWidth = 1;
+  c.borderWidth = kFreeWidth;
 }
 
 }  // namespace
 
 void DorvanForm::Label22_Click(int index) {
-  if (index < 0 || index >= kTargetCount || kTargets[index].move == 0) return;
+  Controls& ui = *ui_;
+  if (!ui.targets.contains(index) || kTargets[index].move == 0) return;
   // Play puts the score panels away.
-  at("Picture1").visible = false;
-  at("Picture3").visible = false;
-  if (at("cuscore").checked) {
-    at("cuscore").checked = false;
-    if (at("Check1").value == 0 && at("Check2").value == 0) restoreNormalSize();
+  ui.scorePanel.visible = false;
+  ui.sidePanel.visible = false;
+  if (ui.cumulativeItem.checked) {
+    ui.cumulativeItem.checked = false;
+    narrowUnlessViewsShown();
   }
   playLine(kTargets[index].move, true);
 }
@@ -61,31 +62,31 @@ void DorvanForm::playLine(int line, bool chosenOnBoard) {
   paintLine(line, game3d::lineColour(turn.mover));
   position_.lineowner[line] = turn.mover;
   if (chosenOnBoard) markmov(line);
-  forms::Control& list = at("List1");
+  forms::Control& list = ui_->moveList;
   list.items.push_back(moveListEntry(list.items.size() + 1, line, turn.mover));
-  at("Label8").caption.clear();
+  ui_->lastFrom.caption.clear();
   game3d::recordLine(position_, game3d::variantFromIndex(gamevariant_), line, turn.mover);
   aftermove();
 }
 
 void DorvanForm::invalidmove() {
-  at("Label8").caption = texts::kBlankPoint;
-  setFocus(at("Option1"));
-  app().platform().messageBox(std::string(game3d::texts::kInvalidMove), "", platform::Buttons::Ok,
-                              platform::Icon::None, 1);
-  at("Text1").caption.clear();
-  setFocus(at("Text1"));
+  Controls& ui = *ui_;
+  ui.lastFrom.caption = texts::kBlankPoint;
+  setFocus(ui.restingFocus);
+  forms::tell(app(), game3d::texts::kInvalidMove);
+  ui.entry.caption.clear();
+  setFocus(ui.entry);
 }
 
 void DorvanForm::showTurn() {
-  at("Label3").visible = redtomove_ == 1;
-  at("Label4").visible = redtomove_ == 0;
+  ui_->redTurn.visible = redtomove_ == 1;
+  ui_->blueTurn.visible = redtomove_ == 0;
 }
 
 void DorvanForm::paintLine(int line, Colour colour) {
   anpaint(line);
-  for (const char* view : {"LN", "bN"}) {
-    forms::Control& segment = at(view, line);
+  for (const forms::ControlArray* view : {&ui_->mainView, &ui_->reverseView}) {
+    forms::Control& segment = (*view)[line];
     segment.borderWidth = kDrawnWidth;
     segment.color = colour;
   }
@@ -93,26 +94,27 @@ void DorvanForm::paintLine(int line, Colour colour) {
 
 void DorvanForm::anpaint(int ant) {
   if (!game3d::isLine(ant)) return;
-  const Colour status = at("Label33").forecolor;
+  const Colour status = ui_->status.forecolor;
   const Colour colour = status == kRedStatus ? game3d::kRedLineColour : status;
   for (int element : kInversePaint[ant]) {
     if (element == 0) break;
-    forms::Control& segment = at("aN", element);
+    forms::Control& segment = ui_->inverseView[element];
     segment.borderWidth = kDrawnWidth;
     segment.color = colour;
   }
 }
 
 void DorvanForm::markmov(int move) {
-  forms::Control& name = at("Text2");
+  Controls& ui = *ui_;
+  forms::Control& name = ui.lastName;
   name.caption.clear();
   if (game3d::isLine(move)) {
     const game3d::LineDisplay shown = game3d::lineDisplay(move);
-    at("Label8").caption = shown.start;
-    at("Label10").caption = shown.end;
+    ui.lastFrom.caption = shown.start;
+    ui.lastTo.caption = shown.end;
     name.caption = shown.name;
   }
-  if (at("ip", 1).checked) {
+  if (ui.players[1].checked) {
     // Two people at two machines: the move goes on the clipboard, ready to be sent.
     setFocus(name);
     app().platform().clipboardClear();
@@ -121,12 +123,13 @@ void DorvanForm::markmov(int move) {
 }
 
 void DorvanForm::aftermove(bool afterComputerTake) {
+  Controls& ui = *ui_;
   if (!afterComputerTake) {
     setMenusEnabled(false);
     stopMoveClock();
-    at("Text1").caption.clear();
+    ui.entry.caption.clear();
   }
-  setFocus(at("Option1"));
+  setFocus(ui.restingFocus);
 
   const game3d::Variant variant = checkedVariant();
   const game3d::MoveScore score =
@@ -134,12 +137,12 @@ void DorvanForm::aftermove(bool afterComputerTake) {
   if (score.completed > 0) {
     if (onePlayer() && timeLimitInForce()) restartMoveClock();
     redtomove_ = score.redtomove;
-    addToCounter(score.scorer == game3d::kBlue ? "Label5" : "Label6", score.completed);
+    addToCounter(score.scorer == game3d::kBlue ? ui.blueScore : ui.redScore, score.completed);
     showTurn();
-    at("Label8").caption = texts::kBlankPoint;
-    addToCounter(mover_ == game3d::kRed ? "Label30" : "Label29", score.points);
+    ui.lastFrom.caption = texts::kBlankPoint;
+    addToCounter(mover_ == game3d::kRed ? ui.redPoints : ui.bluePoints, score.points);
   }
-  forms::Control& status = at("Label33");
+  forms::Control& status = ui.status;
   status.caption = score.status;
   if (score.statusColour) status.forecolor = *score.statusColour;
   if (score.completed == 0 && onePlayer() && timeLimitInForce()) restartMoveClock();
@@ -147,7 +150,7 @@ void DorvanForm::aftermove(bool afterComputerTake) {
   for (int box : score.boxes) showCompletedBox(box, variant);
 
   const int left = game3d::movesLeft(position_);
-  at("Label34").caption = std::to_string(left);
+  ui.movesLeft.caption = std::to_string(left);
   if (left == 0) {
     endOfGame();
     return;
@@ -157,7 +160,7 @@ void DorvanForm::aftermove(bool afterComputerTake) {
     computerMove();
     return;
   }
-  forms::Control& entry = at("Text1");
+  forms::Control& entry = ui.entry;
   entry.forecolor = status.forecolor;
   if (isShown(entry)) setFocus(entry);
 }
@@ -168,10 +171,10 @@ void DorvanForm::showCompletedBox(int box, game3d::Variant variant) {
   boxSlots_ = static_cast<int>(lines.size());
   for (int slot = 1; slot <= boxSlots_; ++slot) {
     boxlines_[slot] = lines[slot - 1];
-    savedcolors_[slot] = at("LN", boxlines_[slot]).color;
+    savedcolors_[slot] = ui_->mainView[boxlines_[slot]].color;
   }
-  if (at("snd").checked) app().platform().beep();
-  at("Picture1").visible = false;
+  if (ui_->soundItem.checked) app().platform().beep();
+  ui_->scorePanel.visible = false;
   showbox();
   viewrefresh();
   // A square stays lit until half a second past the nearest whole second, a cube a second past.
@@ -179,26 +182,27 @@ void DorvanForm::showCompletedBox(int box, game3d::Variant variant) {
                                      platform::PauseKind::NoInput);
   restorebox();
   viewrefresh();
-  if (at("cuscore").checked) at("Picture1").visible = true;
+  if (ui_->cumulativeItem.checked) ui_->scorePanel.visible = true;
 }
 
 void DorvanForm::showbox() {
   for (int slot = 1; slot <= boxSlots_; ++slot)
-    at("LN", boxlines_[slot]).color = game3d::kHighlightColour;
+    ui_->mainView[boxlines_[slot]].color = game3d::kHighlightColour;
 }
 
 void DorvanForm::restorebox() {
   for (int slot = 1; slot <= boxSlots_; ++slot)
-    at("LN", boxlines_[slot]).color = savedcolors_[slot];
+    ui_->mainView[boxlines_[slot]].color = savedcolors_[slot];
 }
 
 void DorvanForm::endOfGame() {
-  const int bluePoints = counter("Label29");
-  const int redPoints = counter("Label30");
-  const int blueScore = counter("Label5");
-  const int redScore = counter("Label6");
+  Controls& ui = *ui_;
+  const int bluePoints = counter(ui.bluePoints);
+  const int redPoints = counter(ui.redPoints);
+  const int blueScore = counter(ui.blueScore);
+  const int redScore = counter(ui.redScore);
   // The verdict stands over the drawing while the question is asked.
-  forms::Control& verdict = at("Label40");
+  forms::Control& verdict = ui.verdict;
   verdict.caption = std::string(game3d::texts::pointsResult(bluePoints, redPoints)) + "\n" +
                     std::string(game3d::texts::scoreResult(blueScore, redScore));
   verdict.visible = true;
@@ -212,26 +216,26 @@ void DorvanForm::endOfGame() {
 }
 
 void DorvanForm::new_Click() {
-  at("Picture3").visible = false;
+  Controls& ui = *ui_;
+  ui.sidePanel.visible = false;
   const game3d::GameStart start = game3d::newGameStart(bluestarts_);
   bluestarts_ = start.bluestarts;
-  const bool twoPlayers = at("ip", 1).checked;
-  at("ip", 0).checked = !twoPlayers;
-  at("ip", 1).checked = twoPlayers;
-  for (int k = 0; k < 3; ++k) at("game", k).checked = k == gamevariant_;
+  const bool twoPlayers = ui.players[1].checked;
+  ui.players[0].checked = !twoPlayers;
+  ui.players[1].checked = twoPlayers;
+  for (forms::Control* item : ui.variants) item->checked = item->index == gamevariant_;
   viewrefresh();
   setMenusEnabled(true);
   resetDrawing();
   position_ = {};
-  for (const char* counter : {"Label5", "Label6", "Label29", "Label30"})
-    at(counter).caption = std::string(texts::kZero);
-  at("List1").items.clear();
-  forms::Control& status = at("Label33");
-  status.forecolor = game3d::kBlueStatusColour;
-  status.caption = game3d::texts::kStartPlaying;
-  at("Label34").caption = std::to_string(game3d::kLineCount);
-  at("Label40").visible = false;
-  at("Label40").caption.clear();
+  for (forms::Control* counter : {&ui.blueScore, &ui.redScore, &ui.bluePoints, &ui.redPoints})
+    counter->caption = std::string(texts::kZero);
+  ui.moveList.items.clear();
+  ui.status.forecolor = game3d::kBlueStatusColour;
+  ui.status.caption = game3d::texts::kStartPlaying;
+  ui.movesLeft.caption = std::to_string(game3d::kLineCount);
+  ui.verdict.visible = false;
+  ui.verdict.caption.clear();
   redtomove_ = start.redtomove;
   showTurn();
   // When Red opens, the after-move procedure runs at once: it announces Red's turn and, against
@@ -240,24 +244,26 @@ void DorvanForm::new_Click() {
 }
 
 void DorvanForm::resetDrawing() {
-  for (int k = 0; k < kMainSegments; ++k) setSegment(at("LN", k), kMainView[k]);
+  Controls& ui = *ui_;
+  for (int k = 0; k < kMainSegments; ++k) setSegment(ui.mainView[k], kMainView[k]);
   for (int k = 1; k <= kSideSegments; ++k) {
-    setSegment(at("bN", k), kReverseView[k]);
-    setSegment(at("aN", k), kInverseView[k]);
+    setSegment(ui.reverseView[k], kReverseView[k]);
+    setSegment(ui.inverseView[k], kInverseView[k]);
   }
 }
 
 void DorvanForm::setMenusEnabled(bool enabled) {
-  for (const char* menu : {"opt", "xq", "sdz"}) at(menu).enabled = enabled;
+  for (forms::Control* menu : {&ui_->programsMenu, &ui_->gamesMenu, &ui_->optionsMenu})
+    menu->enabled = enabled;
 }
 
 void DorvanForm::restartMoveClock() {
   clock_.restart();
-  at("Timer1").setTimerEnabled(true);
+  ui_->clockTimer.setTimerEnabled(true);
 }
 
 void DorvanForm::stopMoveClock() {
-  at("Timer1").setTimerEnabled(false);
+  ui_->clockTimer.setTimerEnabled(false);
 }
 
 }  // namespace dorvan::window3d

@@ -8,52 +8,39 @@
 
 namespace dorvan::window3d {
 
-namespace {
-
-// Wide enough to show the side panels right of the drawing.
-constexpr int kWithPanelsWidth = 14500;
-
-}  // namespace
-
 void DorvanForm::high_Click() {
-  at("Label37").caption = game3d::texts::kHighScoresTitle;
-  forms::Control& list = at("List2");
-  list.visible = true;
-  at("Picture3").visible = true;
-  list.items = game3d::highScoreEntries();
-  // The side panel lies right of the board; widen a normal window so the list can be seen.
-  if (width < kWithPanelsWidth) {
-    width = kWithPanelsWidth;
-    centreOnScreen();
-  }
+  Controls& ui = *ui_;
+  ui.sidePanelTitle.caption = game3d::texts::kHighScoresTitle;
+  ui.highScores.visible = true;
+  ui.sidePanel.visible = true;
+  ui.highScores.items = game3d::highScoreEntries();
+  widenForPanels();
 }
 
 void DorvanForm::cuscore_Click() {
-  forms::Control& moves = at("mvs");
+  Controls& ui = *ui_;
   // The move list and the record share the widened window; the move list goes first.
-  if (moves.checked && moves.onClick) moves.onClick(moves.index);
-  forms::Control& item = at("cuscore");
+  if (ui.movesItem.checked && ui.movesItem.onClick) ui.movesItem.onClick(ui.movesItem.index);
+  forms::Control& item = ui.cumulativeItem;
   if (item.checked) {
-    if (at("Check1").value == 0 && at("Check2").value == 0) restoreNormalSize();
+    narrowUnlessViewsShown();
     item.checked = false;
     return;
   }
   item.checked = true;
-  at("Picture1").visible = true;
-  if (width < kWithPanelsWidth) {
-    width = kWithPanelsWidth;
-    centreOnScreen();
-  }
+  ui.scorePanel.visible = true;
+  widenForPanels();
 }
 
 void DorvanForm::addRound() {
-  const int blue = counter("Label5");
-  const int red = counter("Label6");
-  forms::Control& list = at("List4");
+  Controls& ui = *ui_;
+  const int blue = counter(ui.blueScore);
+  const int red = counter(ui.redScore);
+  forms::Control& list = ui.rounds;
   list.items.push_back(game3d::roundLine(game3d::nextRound(list.items.size()), blue, red));
-  addToCounter("label7", blue, 5);
-  addToCounter("label7", red, 6);
-  list.items.push_back(game3d::subtotalLine(counter("label7", 5), counter("label7", 6)));
+  addToCounter(ui.blueTotal, blue);
+  addToCounter(ui.redTotal, red);
+  list.items.push_back(game3d::subtotalLine(counter(ui.blueTotal), counter(ui.redTotal)));
   list.items.push_back(" ");
 }
 

@@ -11,23 +11,25 @@ namespace dorvan::window3d {
 namespace {
 
 // The narrowest window that shows the side panels beside the drawing.
-constexpr int kPanelWidth = 14500;
+constexpr int kWithPanelsWidth = 14500;
 
 }  // namespace
 
 void DorvanForm::Check1_Click() {
-  const bool shown = at("Check1").value == 1;
+  Controls& ui = *ui_;
+  const bool shown = ui.inverseBox.value == 1;
   // The button goes with the inverse view: it lies below the normal window.
-  at("Command3").visible = shown;
-  showSideView("aN", shown, at("Check2").value == 1);
+  ui.invertInPlace.visible = shown;
+  showSideView(ui.inverseView, shown, ui.reverseBox.value == 1);
 }
 
 void DorvanForm::Check2_Click() {
-  showSideView("bN", at("Check2").value == 1, at("Check1").value == 1);
+  Controls& ui = *ui_;
+  showSideView(ui.reverseView, ui.reverseBox.value == 1, ui.inverseBox.value == 1);
 }
 
-void DorvanForm::showSideView(std::string_view view, bool shown, bool otherShown) {
-  for (int k = 1; k <= kSideSegments; ++k) at(view, k).visible = shown;
+void DorvanForm::showSideView(const forms::ControlArray& view, bool shown, bool otherShown) {
+  for (forms::Control* segment : view) segment->visible = shown;
   if (shown) {
     const platform::ScreenSize screen = app().platform().screenSize();
     width = screen.width;
@@ -39,43 +41,52 @@ void DorvanForm::showSideView(std::string_view view, bool shown, bool otherShown
   }
 }
 
+void DorvanForm::widenForPanels() {
+  if (width < kWithPanelsWidth) {
+    width = kWithPanelsWidth;
+    centreOnScreen();
+  }
+}
+
+void DorvanForm::narrowUnlessViewsShown() {
+  if (ui_->inverseBox.value == 0 && ui_->reverseBox.value == 0) restoreNormalSize();
+}
+
 void DorvanForm::Command3_Click() {
   // The inverse view itself shows which lines land on one another; the button adds nothing.
 }
 
 void DorvanForm::mvs_Click() {
-  forms::Control& item = at("mvs");
+  Controls& ui = *ui_;
+  forms::Control& item = ui.movesItem;
   if (item.checked) {
-    at("Picture3").visible = false;
+    ui.sidePanel.visible = false;
     item.checked = false;
     return;
   }
   item.checked = true;
-  at("List2").visible = false;
-  at("Picture3").visible = true;
-  at("Label37").caption = texts::kMovesTitle;
-  if (width < kPanelWidth) {
-    width = kPanelWidth;
-    centreOnScreen();
-  }
+  ui.highScores.visible = false;
+  ui.sidePanel.visible = true;
+  ui.sidePanelTitle.caption = texts::kMovesTitle;
+  widenForPanels();
 }
 
 void DorvanForm::addViewViolations(std::vector<std::string>& problems) const {
-  auto shownWith = [&](std::string_view name, int index, bool switchedOn) {
-    if (at(name, index).visible != switchedOn)
-      problems.push_back(std::string(name) +
-                         (index == forms::kNoIndex ? "" : std::to_string(index)) +
+  const Controls& ui = *ui_;
+  auto shownWith = [&](const forms::Control& c, bool switchedOn) {
+    if (c.visible != switchedOn)
+      problems.push_back(c.name + (c.isArrayElement() ? std::to_string(c.index) : "") +
                          (switchedOn ? " is hidden" : " is shown") + " against its switch");
   };
-  const bool inverse = at("Check1").value == 1;
-  const bool reverse = at("Check2").value == 1;
+  const bool inverse = ui.inverseBox.value == 1;
+  const bool reverse = ui.reverseBox.value == 1;
   for (int k = 1; k <= kSideSegments; ++k) {
-    shownWith("aN", k, inverse);
-    shownWith("bN", k, reverse);
+    shownWith(ui.inverseView[k], inverse);
+    shownWith(ui.reverseView[k], reverse);
   }
-  shownWith("Command3", forms::kNoIndex, inverse);
-  shownWith("Label34", forms::kNoIndex, at("ch").checked);
-  shownWith("Label35", forms::kNoIndex, at("ch").checked);
+  shownWith(ui.invertInPlace, inverse);
+  shownWith(ui.movesLeft, ui.cheatItem.checked);
+  shownWith(ui.movesLeftCaption, ui.cheatItem.checked);
 }
 
 }  // namespace dorvan::window3d

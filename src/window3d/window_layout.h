@@ -13,29 +13,13 @@
 #include <array>
 #include <string_view>
 
-#include "forms/control.h"
+#include "forms/control_spec.h"
 #include "game3d/move_clock.h"
 #include "game3d/sides.h"
 #include "game3d/texts.h"
 #include "window3d/window_texts.h"
 
 namespace dorvan::window3d {
-
-struct ControlSpec {
-  forms::ControlKind kind = forms::ControlKind::Label;
-  std::string_view name{};
-  int index = forms::kNoIndex;
-  std::string_view caption{};
-  int left = 0, top = 0, width = 0, height = 0;
-  std::string_view container{};
-  bool visible = true;
-  Colour forecolor = kWindowText;
-  Colour backcolor = forms::kButtonFace;
-  bool transparent = false;
-  int fontSize = 8;
-  bool bold = false;
-  int alignment = 0;  // 0 left, 1 right, 2 centre
-};
 
 namespace layout {
 
@@ -55,7 +39,7 @@ inline constexpr int kClockHeight = 165;
 }  // namespace layout
 
 // In declaration order, which is also the order of stacking: later controls lie on top.
-inline constexpr auto kControls = std::to_array<ControlSpec>({
+inline constexpr auto kControls = std::to_array<forms::ControlSpec>({
     // Blue's counters.
     {.name = "Label1",
      .caption = texts::kBlue,
@@ -460,16 +444,8 @@ inline constexpr auto kControls = std::to_array<ControlSpec>({
      .bold = true},
 });
 
-struct MenuSpec {
-  std::string_view name{};
-  int index = forms::kNoIndex;
-  std::string_view caption{};
-  std::string_view parent{};
-  bool checked = false;
-};
-
 // The menu bar, in the order it is laid out.
-inline constexpr auto kMenus = std::to_array<MenuSpec>({
+inline constexpr auto kMenus = std::to_array<forms::MenuSpec>({
     {"gamemenu", forms::kNoIndex, texts::kGameMenu, {}},
     {"new", forms::kNoIndex, texts::kNew, "gamemenu"},
     {"add", forms::kNoIndex, texts::kAddGame, "gamemenu"},

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "forms/application.h"
+#include "forms/control_spec.h"
 #include "window4d/click_targets.h"
 #include "window4d/form2_controls.h"
 #include "window4d/form2_texts.h"
@@ -81,15 +82,8 @@ Form2::Form2(forms::Application& app) : Form(app, "Form2") {
 }
 
 void Form2::addMenus() {
-  struct Item {
-    const char* name;
-    int index;
-    std::string_view caption;
-    const char* parent;
-    bool checked = false;
-  };
   constexpr int none = forms::kNoIndex;
-  const Item items[] = {
+  static constexpr forms::MenuSpec items[] = {
       {"tmen", none, texts::kGameMenu, ""},
       {"gmen", 1, texts::kNew, "tmen"},
       {"gmen", 2, texts::kSeparator, "tmen"},
@@ -116,6 +110,16 @@ void Form2::addMenus() {
       {"szl", none, texts::kSeparator, "gamz"},
       {"cht", none, texts::kCheat, "gamz"},
       {"dsm", none, texts::kSuddenDeath, "gamz"},
+      {"sd", 1, texts::kTimeLimits[1], "dsm"},
+      {"sd", 2, texts::kTimeLimits[2], "dsm"},
+      {"sd", 3, texts::kTimeLimits[3], "dsm"},
+      {"sd", 4, texts::kTimeLimits[4], "dsm"},
+      {"sd", 5, texts::kTimeLimits[5], "dsm", true},
+      {"sd", 6, texts::kTimeLimits[6], "dsm"},
+      {"sd", 7, texts::kTimeLimits[7], "dsm"},
+      {"sd", 8, texts::kTimeLimits[8], "dsm"},
+      {"sd", 9, texts::kTimeLimits[9], "dsm"},
+      {"sd", 10, texts::kTimeLimits[10], "dsm"},
       {"disfz", none, texts::kDisplayMenu, ""},
       {"gdr", none, texts::kMinimizeFatness, "disfz"},
       {"showfour", none, texts::kShowFour, "disfz"},
@@ -125,13 +129,7 @@ void Form2::addMenus() {
       {"ksa", none, texts::kSeparator, "rul"},
       {"abt", none, texts::kAbout, "rul"},
   };
-  for (const Item& item : items) {
-    addMenu(item.name, std::string(item.caption), item.parent, item.index).checked = item.checked;
-    if (std::string_view(item.name) == "dsm") {
-      for (int k = 1; k <= 10; ++k)
-        addMenu("sd", std::string(texts::kTimeLimits[k]), "dsm", k).checked = k == 5;
-    }
-  }
+  forms::addMenus(*this, items);
   at("gmen", 1).shortcut = "F2";
   at("hlp").shortcut = "F1";
 }
