@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build and test the game, through apt.
 set -euo pipefail
-# Beyond the compiler, Qt and GoogleTest: the icon renderer the build uses, and what the install
+# Beyond the compiler, Qt (with the private headers through which the shell's tests feed input
+# to the window system) and GoogleTest: the icon renderer the build uses, and what the install
 # test checks the installed game with (validators, man, a virtual display and its tools), and
 # what makes and checks the Debian package.
-packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev libgtest-dev
+packages=(g++ make cmake qt6-base-dev qt6-base-private-dev qt6-qpa-plugins libgl1-mesa-dev libgtest-dev
           fonts-dejavu-core librsvg2-bin desktop-file-utils appstream man-db xvfb xdotool
           x11-utils dpkg-dev lintian)
 missing=()

@@ -44,9 +44,9 @@ using platform::Icon;
 
 namespace {
 
-// Swallows every mouse and key event while a pause that takes no input runs. Input from the
-// window system waits in its queue meanwhile (the pause's loop excludes it); this catches what
-// reaches the widgets by other roads, such as posted events.
+// Swallows every mouse and key event while a pause that takes no input runs. The pause's loop
+// takes the window system's input as it comes and this throws it away: left in its queue, a
+// click made while the computer shows its move would become the player's next move.
 class InputBlocker : public QObject {
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
@@ -265,7 +265,7 @@ void QtPlatform::pause(double seconds, platform::PauseKind kind) {
   pauses_.push_back(&loop);
   if (noInput && noInputPauses_++ == 0) qApp->installEventFilter(inputBlocker_.get());
   QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-  loop.exec(noInput ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents);
+  loop.exec(QEventLoop::AllEvents);
   if (noInput && --noInputPauses_ == 0) qApp->removeEventFilter(inputBlocker_.get());
   pauses_.erase(std::find(pauses_.begin(), pauses_.end(), &loop));
   unwindIfEnded();

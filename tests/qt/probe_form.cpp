@@ -60,6 +60,7 @@ ProbeForm::ProbeForm(forms::Application& app) : Form(app, "Probe") {
   go.isDefault = true;
   go.left = 150, go.top = 4000, go.width = 1200, go.height = 400;
   go.onClick = [this](int) {
+    ++goClicks;
     int ticksBefore = ticks;
     int clicksBefore = targetClicks;
     this->app().platform().pause(pauseSeconds, pauseKind);

@@ -33,6 +33,7 @@ class ProbeForm : public forms::Form {
   int targetClicks = 0;
   int checkClicks = 0;
   int newClicks = 0;
+  int goClicks = 0;
   int ticks = 0;
   // What the default button does: pause like this, counting the ticks that ran meanwhile.
   platform::PauseKind pauseKind = platform::PauseKind::NoInput;

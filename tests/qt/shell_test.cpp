@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -15,7 +14,6 @@
 #include <QPushButton>
 #include <QSet>
 #include <QStyleOptionViewItem>
-#include <QTimer>
 
 #include "probe_form.h"
 #include "qt/form_window.h"
@@ -28,7 +26,6 @@ namespace dorvan::qt::testing {
 namespace {
 
 using forms::ControlKind;
-using platform::PauseKind;
 
 QSet<QRgb> coloursOf(const QImage& image) {
   QSet<QRgb> colours;
@@ -46,16 +43,6 @@ void sendMouse(QWidget* widget, QEvent::Type type, QPoint pos) {
                     type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
                     Qt::NoModifier);
   QCoreApplication::sendEvent(widget, &event);
-}
-
-void postClick(QWidget* widget, QPoint pos) {
-  QPointF global = widget->mapToGlobal(pos);
-  QCoreApplication::postEvent(
-      widget, new QMouseEvent(QEvent::MouseButtonPress, pos, global, Qt::LeftButton, Qt::LeftButton,
-                              Qt::NoModifier));
-  QCoreApplication::postEvent(
-      widget, new QMouseEvent(QEvent::MouseButtonRelease, pos, global, Qt::LeftButton, Qt::NoButton,
-                              Qt::NoModifier));
 }
 
 TEST(QtShellWindows, EveryWindowOfTheProgramOpensAndIsDrawn) {
@@ -217,60 +204,6 @@ TEST(QtShellInput, ClicksKeysAndMenusReachTheHandlersThroughTheModel) {
   probe.at("mnuSound").checked = false;
   s.shell.syncAll();
   EXPECT_FALSE(game[2]->isChecked());
-}
-
-TEST(QtShellPauses, APauseWithoutInputDropsTicksAndClicksAndStillRepaints) {
-  Session s;
-  ProbeForm& probe = s.openProbe();
-  FormWindow& window = s.windowOf(probe);
-  pumpEvents(100);
-  EXPECT_GT(probe.ticks, 0);  // the timer runs between events
-
-  probe.pauseKind = PauseKind::NoInput;
-  probe.pauseSeconds = 0.25;
-  QColor seenDuringPause;
-  QTimer::singleShot(60, [&] { postClick(window.client(), {50, 100}); });
-  QTimer::singleShot(120, [&] { seenDuringPause = clientImage(window).pixelColor(100, 100); });
-  QElapsedTimer clock;
-  clock.start();
-  s.shell.deliver([&](forms::Application& app) {
-    probe.at("Ln", 1).color = 0x00FF00;  // shown as the handler waits
-    app.click(probe, probe.at("Go"));
-  });
-  EXPECT_GE(clock.elapsed(), 240);
-  EXPECT_TRUE(probe.ranAfterPause);
-  EXPECT_EQ(probe.ticksDuringPause, 0);
-  EXPECT_EQ(probe.clicksDuringPause, 0);
-  EXPECT_EQ(seenDuringPause, QColor(0, 255, 0));
-
-  int ticksAfter = probe.ticks;
-  pumpEvents(100);
-  EXPECT_EQ(probe.targetClicks, 0);  // dropped, not kept for later
-  EXPECT_GT(probe.ticks, ticksAfter);
-}
-
-TEST(QtShellPauses, APauseThatLetsEventsRunRunsTicksAndEndingUnwindsIt) {
-  Session s;
-  ProbeForm& probe = s.openProbe();
-  FormWindow& window = s.windowOf(probe);
-
-  probe.pauseKind = PauseKind::LetEventsRun;
-  probe.pauseSeconds = 0.15;
-  s.shell.deliver([&](forms::Application& app) { app.click(probe, probe.at("Go")); });
-  EXPECT_TRUE(probe.ranAfterPause);
-  EXPECT_GT(probe.ticksDuringPause, 0);
-
-  // A tick that ends the program returns the pause at once; the waiting handler goes no further.
-  probe.ranAfterPause = false;
-  probe.pauseSeconds = 5;
-  probe.endOnTick = true;
-  QElapsedTimer clock;
-  clock.start();
-  s.shell.deliver([&](forms::Application& app) { app.click(probe, probe.at("Go")); });
-  EXPECT_LT(clock.elapsed(), 1000);
-  EXPECT_FALSE(probe.ranAfterPause);
-  EXPECT_TRUE(s.app->ended());
-  EXPECT_FALSE(window.isVisible());
 }
 
 TEST(QtShellWindows, TheCloseBoxUnloadsTheFormAndTheLastOneEndsTheProgram) {
