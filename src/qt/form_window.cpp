@@ -94,32 +94,4 @@ void FormWindow::syncWindow() {
   }
 }
 
-void FormWindow::syncTimers() {
-  for (Control& c : form_->controls()) {
-    if (c.kind != ControlKind::Timer) continue;
-    TimerEntry& entry = timers_[&c];
-    if (!entry.timer) {
-      entry.timer = new QTimer(this);
-      entry.timer->setTimerType(Qt::PreciseTimer);
-      Control* target = &c;
-      connect(entry.timer, &QTimer::timeout, this, [this, target] {
-        deliver([target](forms::Application& app, forms::Form& form) { app.tick(form, *target); });
-      });
-    }
-    bool wanted = c.enabled && c.interval > 0;
-    if (!wanted) {
-      if (entry.running) entry.timer->stop();
-      entry.running = false;
-      continue;
-    }
-    // A new phase starts the count of intervals again.
-    if (!entry.running || entry.phase != c.phase || entry.interval != c.interval) {
-      entry.timer->start(c.interval);
-      entry.running = true;
-      entry.phase = c.phase;
-      entry.interval = c.interval;
-    }
-  }
-}
-
 }  // namespace dorvan::qt

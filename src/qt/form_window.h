@@ -3,6 +3,7 @@
 // timers from the form's controls, brings them up to date from the model after every event,
 // and hands every click, key and tick back to the application.
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QRect>
 #include <cstdint>
@@ -100,11 +101,15 @@ class FormWindow : public QMainWindow {
   using PaintSource =
       std::tuple<forms::ControlKind, int, int, int, int, int, int, int, int, Colour, Colour, Colour,
                  int, forms::LineStyle, std::string, std::string, int, int, bool, bool, bool, bool>;
+  // A timer faster than the screen's frames wakes once a frame and runs the ticks that fell due
+  // since, so the form sees as many ticks as ever and the window is brought up to date once.
   struct TimerEntry {
     QTimer* timer = nullptr;
     std::uint64_t phase = 0;
     int interval = 0;
     bool running = false;
+    QElapsedTimer started;     // when the phase began
+    std::int64_t counted = 0;  // ticks of this phase run or dropped so far
   };
   // A menu item, the menu it hangs under, and whether it is a separator or holds a menu.
   using MenuShape =
@@ -120,7 +125,10 @@ class FormWindow : public QMainWindow {
   bool paintingChanged();
   void syncPainted();
   void syncTimers();
+  void timerDue(forms::Control& timer);
+  int framePeriod() const;  // milliseconds
   void syncMenus();
+  bool menuSourcesChanged() const;
   void rebuildMenus(const MenuShape& shape);
   void syncFocus();
   void runPaintHandler();

@@ -17,13 +17,25 @@ using forms::Control;
 
 }  // namespace
 
-void FormWindow::syncMenus() {
-  std::vector<MenuSource> sources;
+bool FormWindow::menuSourcesChanged() const {
+  // Compared in place: this runs after every event, animation frames included.
+  std::size_t n = 0;
   for (const Control& c : form_->controls()) {
-    if (c.isMenuItem()) sources.push_back({&c, c.parentMenu, c.caption == "-"});
+    if (!c.isMenuItem()) continue;
+    if (n >= menuSources_.size()) return true;
+    const MenuSource& was = menuSources_[n++];
+    if (was.control != &c || was.parentMenu != c.parentMenu || was.separator != (c.caption == "-"))
+      return true;
   }
-  if (sources != menuSources_) {
-    menuSources_ = std::move(sources);
+  return n != menuSources_.size();
+}
+
+void FormWindow::syncMenus() {
+  if (menuSourcesChanged()) {
+    menuSources_.clear();
+    for (const Control& c : form_->controls()) {
+      if (c.isMenuItem()) menuSources_.push_back({&c, c.parentMenu, c.caption == "-"});
+    }
     MenuShape shape;
     for (const MenuSource& item : menuSources_) {
       const Control* parent = item.parentMenu.empty() ? nullptr : form_->find(item.parentMenu);

@@ -2,7 +2,9 @@
 
 #include <qdrawutil.h>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "qt/form_window.h"
 #include "qt/units.h"
@@ -37,14 +39,45 @@ void Surface::setCaption(const QString& caption) {
 
 void Surface::setItems(std::vector<Item> items) {
   if (items == items_) return;
+  update(changedArea(items_, items));
   items_ = std::move(items);
-  update();
 }
 
 void Surface::setStrokes(std::vector<Stroke> strokes) {
   if (strokes == strokes_) return;
+  update(changedArea(strokes_, strokes));
   strokes_ = std::move(strokes);
-  update();
+}
+
+QRect Surface::bounds(const Item& item) {
+  if (item.kind == Item::Kind::Label) return item.rect;
+  return lineBounds(item.line, item.width);
+}
+
+QRect Surface::bounds(const Stroke& stroke) {
+  return lineBounds(stroke.line, 1);
+}
+
+QRect Surface::lineBounds(const QLine& line, int width) {
+  // Round caps and antialiasing reach half the pen's width and a pixel beyond the end points.
+  int margin = std::max(1, width) / 2 + 2;
+  return QRect(line.p1(), line.p2()).normalized().adjusted(-margin, -margin, margin, margin);
+}
+
+// Only what changed is painted again: an animation that moves a few small things each frame
+// costs the window system those few rectangles, not the whole window.
+template <typename Painted>
+QRegion Surface::changedArea(const std::vector<Painted>& before,
+                             const std::vector<Painted>& after) {
+  QRegion area;
+  for (std::size_t i = 0; i < std::max(before.size(), after.size()); ++i) {
+    bool wasThere = i < before.size();
+    bool isThere = i < after.size();
+    if (wasThere && isThere && before[i] == after[i]) continue;
+    if (wasThere) area += bounds(before[i]);
+    if (isThere) area += bounds(after[i]);
+  }
+  return area;
 }
 
 const Surface::Item* Surface::labelAt(QPoint pos) const {
@@ -54,7 +87,8 @@ const Surface::Item* Surface::labelAt(QPoint pos) const {
   return nullptr;
 }
 
-void Surface::paintEvent(QPaintEvent*) {
+void Surface::paintEvent(QPaintEvent* event) {
+  const QRegion& dirty = event->region();
   QPainter painter(this);
   painter.fillRect(rect(), background_);
   if (look_ == Look::Picture) {
@@ -72,10 +106,12 @@ void Surface::paintEvent(QPaintEvent*) {
     }
   }
   for (const Stroke& stroke : strokes_) {
+    if (!dirty.intersects(bounds(stroke))) continue;
     painter.setPen(QPen(stroke.color, 1));
     painter.drawLine(stroke.line);
   }
-  for (const Item& item : items_) paintItem(painter, item);
+  for (const Item& item : items_)
+    if (dirty.intersects(bounds(item))) paintItem(painter, item);
 }
 
 void Surface::paintItem(QPainter& painter, const Item& item) const {

@@ -3,6 +3,7 @@
 // window's strokes, its line objects and its labels (the lightweight controls that lie on it)
 // and turns mouse actions on labels into events; windowed controls are child widgets on top.
 
+#include <QRegion>
 #include <QWidget>
 #include <vector>
 
@@ -72,6 +73,12 @@ class Surface : public QWidget {
 
  private:
   void paintItem(QPainter& painter, const Item& item) const;
+  // Where a line object, label or stroke paints, in pixels of this surface.
+  static QRect bounds(const Item& item);
+  static QRect bounds(const Stroke& stroke);
+  static QRect lineBounds(const QLine& line, int width);
+  template <typename Painted>
+  static QRegion changedArea(const std::vector<Painted>& before, const std::vector<Painted>& after);
   // Mouse position relative to a label's corner, or to the container's inside, in twips.
   QPoint twipsWithin(const Item* item, QPoint pos) const;
 

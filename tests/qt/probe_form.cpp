@@ -55,6 +55,17 @@ ProbeForm::ProbeForm(forms::Application& app) : Form(app, "Probe") {
     if (endOnTick) this->app().end();
   };
 
+  // An animation as fast as the platform allows: each tick moves a short stroke one pixel on.
+  forms::Control& fast = add(ControlKind::Timer, "Fast");
+  fast.interval = 1;
+  fast.enabled = false;
+  fast.onTimer = [this](int) {
+    ++fastTicks;
+    int x = 150 + (fastTicks % 100) * 15;
+    cls();
+    line(x, 5250, x + 150, 5250, 0xFFFFFF);
+  };
+
   forms::Control& go = add(ControlKind::CommandButton, "Go");
   go.caption = "Go";
   go.isDefault = true;

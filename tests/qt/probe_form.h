@@ -1,6 +1,6 @@
 #pragma once
 // A small window for the shell's tests: a few line objects, labels, a picture box holding a
-// check box, a timer, a default button that pauses, and menus.
+// check box, a timer, a fast animation, a default button that pauses, and menus.
 
 #include <QApplication>
 #include <memory>
@@ -35,6 +35,7 @@ class ProbeForm : public forms::Form {
   int newClicks = 0;
   int goClicks = 0;
   int ticks = 0;
+  int fastTicks = 0;
   // What the default button does: pause like this, counting the ticks that ran meanwhile.
   platform::PauseKind pauseKind = platform::PauseKind::NoInput;
   double pauseSeconds = 0.2;
