@@ -110,7 +110,12 @@ std::string findProgram(const std::string& name, const std::string& gameFolder) 
   return QStandardPaths::findExecutable(qs(name)).toStdString();
 }
 
-QtPlatform::QtPlatform() : inputBlocker_(std::make_unique<InputBlocker>()) {}
+QtPlatform::QtPlatform() : inputBlocker_(std::make_unique<InputBlocker>()) {
+  // A box the program gives no title is titled with the application's name, "dorvan" after the
+  // executable by default. Qt's separate display name is not set: the desktop would append it
+  // to every window's own caption.
+  QCoreApplication::setApplicationName(QStringLiteral("Dorvan"));
+}
 
 QtPlatform::~QtPlatform() {
   detach();

@@ -45,6 +45,15 @@ TEST(QtPlatformDialogs, AMessageBoxHasExactlyTheButtonsIconDefaultAndTitleAskedF
             QMessageBox::NoIcon);
 }
 
+TEST(QtPlatformDialogs, TheDesktopNamesTheProgramDorvanWhereABoxHasNoTitle) {
+  ensureQtApplication();
+  QtPlatform shell;
+  EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Dorvan");
+  EXPECT_EQ(
+      QtPlatform::makeMessageBox({"text", "", Buttons::Ok, Icon::None, 1}, nullptr)->windowTitle(),
+      "");
+}
+
 TEST(QtPlatformDialogs, TheAnswerIsTheButtonPressed) {
   ensureQtApplication();
   QtPlatform shell;
