@@ -2,6 +2,7 @@
 #include "qt/form_window.h"
 
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
@@ -68,15 +69,22 @@ void FormWindow::syncWindow() {
 
   QRect place(form_->left, form_->top, form_->width, form_->height);
   if (!placedOnce_ || place != placed_ || form_->maximized != maximized_) {
+    // The menu bar appearing also changes the size (placedOnce_ is cleared when it is built).
+    bool resized = !placedOnce_ || place.size() != placed_.size();
     placedOnce_ = true;
-    placed_ = place;
     maximized_ = form_->maximized;
     int menuHeight = hasMenus_ ? menuBar()->sizeHint().height() : 0;
     int clientWidth = std::max(1, toPixels(place.width()) - kFrameWidth);
     int clientHeight =
         std::max(1, toPixels(place.height()) - kFrameHeight - (hasMenus_ ? kMenuHeight : 0));
-    resize(clientWidth, clientHeight + menuHeight);
-    move(toPixels(place.left()), toPixels(place.top()));
+    placed_ = place;
+    QSize size(clientWidth, clientHeight + menuHeight);
+    if (resized && isVisible() && !isMaximized()) {
+      keepPlace(size);
+    } else {
+      resize(size);
+      move(toPixels(place.left()), toPixels(place.top()));
+    }
     if (isVisible()) {
       if (maximized_ && !isMaximized()) showMaximized();
       if (!maximized_ && isMaximized()) showNormal();
@@ -92,6 +100,24 @@ void FormWindow::syncWindow() {
   } else if (!form_->visible && isVisible()) {
     hide();
   }
+}
+
+// A shown window that the form makes wider or narrower (a side panel coming into sight, say)
+// keeps its place: it grows to the right and moves only as far as it must to stay on the
+// screen. Re-centring it as the form does would make it jump under the player's pointer, and
+// the player may have moved it.
+void FormWindow::keepPlace(QSize size) {
+  QSize frame = frameGeometry().size() - geometry().size();
+  QRect wanted(frameGeometry().topLeft(), size + frame);
+  resize(size);
+  if (QScreen* display = screen()) {
+    QRect screenArea = display->availableGeometry();
+    if (wanted.right() > screenArea.right()) wanted.moveRight(screenArea.right());
+    if (wanted.bottom() > screenArea.bottom()) wanted.moveBottom(screenArea.bottom());
+    if (wanted.left() < screenArea.left()) wanted.moveLeft(screenArea.left());
+    if (wanted.top() < screenArea.top()) wanted.moveTop(screenArea.top());
+  }
+  if (wanted.topLeft() != frameGeometry().topLeft()) move(wanted.topLeft());
 }
 
 }  // namespace dorvan::qt

@@ -120,6 +120,7 @@ class FormWindow : public QMainWindow {
   QWidget* makeWidget(forms::Control& c);
   Surface* surfaceFor(const std::string& container) const;
   void syncWindow();
+  void keepPlace(QSize size);
   void syncWidget(Windowed& w);
   // True when the line objects, labels or strokes differ from what was last painted.
   bool paintingChanged();

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSet>
 #include <QStyleOptionViewItem>
 
@@ -204,6 +205,45 @@ TEST(QtShellInput, ClicksKeysAndMenusReachTheHandlersThroughTheModel) {
   probe.at("mnuSound").checked = false;
   s.shell.syncAll();
   EXPECT_FALSE(game[2]->isChecked());
+}
+
+TEST(QtShellWindows, AShownWindowThatChangesWidthKeepsItsPlaceAndStaysOnTheScreen) {
+  Session s;
+  ProbeForm& probe = s.openProbe();
+  FormWindow& window = s.windowOf(probe);
+  auto corner = [&] { return window.frameGeometry().topLeft(); };
+  auto setWidth = [&](int twips) {
+    s.shell.deliver([&](forms::Application&) {
+      probe.width = twips;
+      probe.left = 15 * 50;  // the form centres it anew, as the game windows do
+    });
+  };
+  window.move(40, 30);
+  const int width = window.width();
+
+  // Wider: it grows to the right where it stands.
+  setWidth(10500);
+  EXPECT_EQ(window.width(), width + 100);
+  EXPECT_EQ(corner(), QPoint(40, 30));
+
+  // Near the right edge it moves left only as far as the screen needs, and stays there when it
+  // narrows again.
+  window.move(300, 30);
+  setWidth(11250);
+  const QRect screen = window.screen()->availableGeometry();
+  EXPECT_EQ(window.frameGeometry().right(), screen.right());
+  const QPoint pushed = corner();
+  EXPECT_LT(pushed.x(), 300);
+  setWidth(9000);
+  EXPECT_EQ(window.width(), width);
+  EXPECT_EQ(corner(), pushed);
+
+  // A form that moves its window without resizing it still moves it.
+  s.shell.deliver([&](forms::Application&) {
+    probe.left = 15 * 100;
+    probe.top = 15 * 20;
+  });
+  EXPECT_EQ(corner(), QPoint(100, 20));
 }
 
 TEST(QtShellWindows, TheCloseBoxUnloadsTheFormAndTheLastOneEndsTheProgram) {
