@@ -34,6 +34,8 @@ inline constexpr std::string_view kInvertInPlace = "Show which lines invert in p
 inline constexpr std::string_view kMovesTitle = "Moves";
 inline constexpr std::string_view kCumulativeTitle = "Cumulative scores";
 inline constexpr std::string_view kTotals = "Totals";
+inline constexpr std::string_view kBluePoints = "Blue points";
+inline constexpr std::string_view kRedPoints = "Red points";
 
 // Label8 between games and after a box: six spaces keep the label's height in the layout.
 inline constexpr std::string_view kBlankPoint = "      ";

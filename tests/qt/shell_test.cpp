@@ -108,6 +108,48 @@ TEST(QtShellDrawing, LongButtonCaptionsWrapAndTabbedListEntriesFit) {
   EXPECT_LT(entry.width(), list->viewport()->width());
 }
 
+// The left edges of the runs of dark pixels in a band of an image, runs closer than `gap` joined.
+std::vector<int> textStarts(const QImage& image, int top, int bottom, int gap) {
+  std::vector<int> starts;
+  int lastDark = -gap - 1;
+  for (int x = 0; x < image.width(); ++x) {
+    bool dark = false;
+    for (int y = top; y <= bottom && !dark; ++y) dark = qGray(image.pixel(x, y)) < 128;
+    if (!dark) continue;
+    if (x - lastDark > gap) starts.push_back(x);
+    lastDark = x;
+  }
+  return starts;
+}
+
+TEST(QtShellDrawing, TheCumulativeHeadingsStandOverTheScoresOfTheRounds) {
+  Session s("");
+  registry::registerForms(*s.app);
+  ASSERT_TRUE(s.app->start("Form3"));
+  forms::Form& form = *s.app->activeForm();
+  s.shell.deliver([&](forms::Application& app) {
+    app.click(form, form.at("cuscore"));
+    form.at("List4").items = {"", "Round 10 -Blue\t\t36\t\t0", "  Subtotal -Blue\t\t36\t\t0"};
+  });
+  FormWindow& window = s.windowOf(form);
+  auto* list = qobject_cast<QListWidget*>(window.widgetFor(form.at("List4")));
+  auto* panel = static_cast<Surface*>(window.widgetFor(form.at("Picture1")));
+  ASSERT_NE(list, nullptr);
+  pumpEvents(20);  // the list lays its entries out
+  QImage entries = list->viewport()->grab().toImage();
+  std::map<std::string, int> headings;
+  for (const Surface::Item& item : panel->items())
+    if (item.kind == Surface::Item::Kind::Label) headings[item.control->name] = item.rect.left();
+  for (int row : {1, 2}) {
+    QRect band = list->visualItemRect(list->item(row));
+    std::vector<int> starts = textStarts(entries, band.top(), band.bottom(), 12);
+    ASSERT_EQ(starts.size(), 3u) << "row " << row;
+    int offset = list->viewport()->mapTo(panel, QPoint(0, 0)).x();
+    EXPECT_NEAR(starts[1] + offset, headings["Label41"], 4) << "row " << row;
+    EXPECT_NEAR(starts[2] + offset, headings["Label42"], 4) << "row " << row;
+  }
+}
+
 TEST(QtShellWindows, ALevelThatIsNotHereShowsItsMessageAndOpensNoWindow) {
   Session s("3");
   registry::registerForms(*s.app);
