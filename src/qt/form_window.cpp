@@ -50,14 +50,64 @@ QAction* FormWindow::actionFor(const Control& c) const {
 // ---- syncing -------------------------------------------------------------------------------
 
 void FormWindow::sync() {
-  if (!form_) return;
+  if (!form_ || syncing_) return;
+  syncing_ = true;
   if (form_->controls().size() != knownControls_) addNewControls();
   syncMenus();
   syncWindow();
+  syncScale();
   for (Windowed& w : windowed_) syncWidget(w);
   syncPainted();
   syncTimers();
   syncFocus();
+  syncing_ = false;
+}
+
+void FormWindow::clientResized() {
+  // A resize during sync() is seen by its own syncScale().
+  if (!syncing_) sync();
+}
+
+QSize FormWindow::contentExtent() const {
+  int right = 0;
+  int bottom = 0;
+  for (const Control& c : form_->controls()) {
+    if (!c.visible || !c.container.empty()) continue;
+    switch (c.kind) {
+      case ControlKind::Timer:
+      case ControlKind::MenuItem:
+        continue;
+      case ControlKind::Line:
+        right = std::max({right, c.x1, c.x2});
+        bottom = std::max({bottom, c.y1, c.y2});
+        break;
+      default:
+        right = std::max(right, c.left + c.width);
+        bottom = std::max(bottom, c.top + c.height);
+        break;
+    }
+  }
+  // What lies beyond the form's own client area is not meant to be seen at this size.
+  int clientWidth = toTwips(std::max(1, toPixels(form_->width) - kFrameWidth));
+  int clientHeight =
+      toTwips(std::max(1, toPixels(form_->height) - kFrameHeight - (hasMenus_ ? kMenuHeight : 0)));
+  if (right <= 0 || bottom <= 0) return {clientWidth, clientHeight};
+  return {std::min(right, clientWidth), std::min(bottom, clientHeight)};
+}
+
+// The content grows uniformly with a window larger than it and stands in the middle of it.
+void FormWindow::syncScale() {
+  QSize extent = contentExtent();
+  ContentScale scale = ContentScale::fitting(extent, client_->size());
+  QPoint corner((client_->width() - scale.toPixels(extent.width())) / 2,
+                (client_->height() - scale.toPixels(extent.height())) / 2);
+  if (scale.factor() == 1.0) corner = QPoint(0, 0);
+  if (scale == scale_ && corner == client_->origin()) return;
+  scale_ = scale;
+  client_->setOffset(corner);
+  // Everything painted is placed anew.
+  paintSources_.clear();
+  strokeSources_.clear();
 }
 
 void FormWindow::syncWindow() {

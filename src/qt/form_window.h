@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "forms/form.h"
+#include "qt/units.h"
 
 class QAction;
 class QMenu;
@@ -49,6 +50,10 @@ class FormWindow : public QMainWindow {
   void deliverMouseMove(forms::Control& c, int x, int y);
 
   Surface* client() const { return client_; }
+  // How the form's twips land on this window's pixels.
+  const ContentScale& scale() const { return scale_; }
+  // The client area changed size (the player enlarged the window, say): fit the content anew.
+  void clientResized();
   // The widget of a windowed control (text box, button, picture box, ...), or nullptr.
   QWidget* widgetFor(const forms::Control& c) const;
   // The menu entry of a menu item, or nullptr.
@@ -78,6 +83,7 @@ class FormWindow : public QMainWindow {
     std::vector<std::string> items;
     bool enabled = true;
     bool visible = true;
+    ContentScale scale;
     bool first = true;
   };
   struct Windowed {
@@ -120,6 +126,10 @@ class FormWindow : public QMainWindow {
   QWidget* makeWidget(forms::Control& c);
   Surface* surfaceFor(const std::string& container) const;
   void syncWindow();
+  // How far the visible content reaches, in twips from the client's corner, within the area
+  // the form gives its window.
+  QSize contentExtent() const;
+  void syncScale();
   void keepPlace(QSize size);
   void syncWidget(Windowed& w);
   // True when the line objects, labels or strokes differ from what was last painted.
@@ -156,6 +166,8 @@ class FormWindow : public QMainWindow {
   bool maximized_ = false;
   bool hasMenus_ = false;
   std::pair<std::string, int> focus_{"", forms::kNoIndex};
+  ContentScale scale_;
+  bool syncing_ = false;
 };
 
 }  // namespace dorvan::qt

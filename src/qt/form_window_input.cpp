@@ -99,9 +99,9 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
       auto* mouse = static_cast<QMouseEvent*>(event);
       QPoint at = mouse->position().toPoint();
       if (event->type() == QEvent::MouseMove)
-        deliverMouseMove(*it->second, toTwips(at.x()), toTwips(at.y()));
+        deliverMouseMove(*it->second, scale_.toTwips(at.x()), scale_.toTwips(at.y()));
       else if (mouse->button() == Qt::LeftButton)
-        deliverMouseDown(*it->second, toTwips(at.x()), toTwips(at.y()));
+        deliverMouseDown(*it->second, scale_.toTwips(at.x()), scale_.toTwips(at.y()));
     }
   }
   return QMainWindow::eventFilter(watched, event);

@@ -61,20 +61,18 @@ void FormWindow::syncPainted() {
     item.control = &c;
     if (c.kind == ControlKind::Line) {
       item.kind = Surface::Item::Kind::Line;
-      item.line = QLine(o.x() + toPixels(c.x1), o.y() + toPixels(c.y1), o.x() + toPixels(c.x2),
-                        o.y() + toPixels(c.y2));
+      item.line = QLine(o + scale_.toPixels(c.x1, c.y1), o + scale_.toPixels(c.x2, c.y2));
       item.color = toQColor(c.color, pal);
-      item.width = c.borderWidth;
+      item.width = scale_.penWidth(c.borderWidth);
       item.style = penStyle(c.style);
     } else {
       item.kind = Surface::Item::Kind::Label;
-      item.rect = QRect(o.x() + toPixels(c.left), o.y() + toPixels(c.top), toPixels(c.width),
-                        toPixels(c.height));
+      item.rect = scale_.toPixels(c.left, c.top, c.width, c.height).translated(o);
       item.caption = text(c.caption);
       item.fore = toQColor(c.forecolor, pal);
       item.back = toQColor(c.backcolor, pal);
       item.transparent = c.transparent;
-      item.font = controlFont(font(), c);
+      item.font = scale_.font(font(), c);
       item.alignment = c.alignment;
       item.enabled = c.enabled;
     }
@@ -85,8 +83,9 @@ void FormWindow::syncPainted() {
   std::vector<Surface::Stroke> strokes;
   strokes.reserve(form_->strokes.size());
   for (const forms::Stroke& s : form_->strokes) {
-    strokes.push_back({QLine(toPixels(s.x1), toPixels(s.y1), toPixels(s.x2), toPixels(s.y2)),
-                       toQColor(s.color, pal)});
+    QPoint o = client_->origin();
+    strokes.push_back({QLine(o + scale_.toPixels(s.x1, s.y1), o + scale_.toPixels(s.x2, s.y2)),
+                       toQColor(s.color, pal), scale_.penWidth(1)});
   }
   client_->setStrokes(std::move(strokes));
 }

@@ -163,12 +163,12 @@ void FormWindow::syncWidget(Windowed& w) {
   Surface* parent = surfaceFor(c.container);
   if (parent == widget) parent = client_;
   QPoint origin = parent->origin();
-  QRect geometry(origin.x() + toPixels(c.left), origin.y() + toPixels(c.top), toPixels(c.width),
-                 toPixels(c.height));
+  QRect geometry = scale_.toPixels(c.left, c.top, c.width, c.height).translated(origin);
 
   if (a.first || geometry != a.geometry) widget->setGeometry(geometry);
-  if (a.first || c.fontSize != a.fontSize || c.fontBold != a.fontBold)
-    widget->setFont(controlFont(font(), c));
+  bool fontChanged =
+      a.first || c.fontSize != a.fontSize || c.fontBold != a.fontBold || scale_ != a.scale;
+  if (fontChanged) widget->setFont(scale_.font(font(), c));
   bool coloursChanged = a.first || c.forecolor != a.forecolor || c.backcolor != a.backcolor;
 
   switch (c.kind) {
@@ -202,8 +202,7 @@ void FormWindow::syncWidget(Windowed& w) {
     case ControlKind::CommandButton: {
       auto* button = static_cast<QAbstractButton*>(widget);
       if (c.kind == ControlKind::CommandButton) {
-        if (a.first || c.caption != a.caption || geometry != a.geometry ||
-            c.fontSize != a.fontSize || c.fontBold != a.fontBold)
+        if (fontChanged || c.caption != a.caption || geometry != a.geometry)
           button->setText(wrapped(text(c.caption), button->fontMetrics(), geometry.width() - 8));
       } else if (a.first || c.caption != a.caption) {
         button->setText(text(c.caption));
@@ -241,6 +240,7 @@ void FormWindow::syncWidget(Windowed& w) {
   if (c.kind == ControlKind::ListBox) a.items = c.items;
   a.enabled = c.enabled;
   a.visible = c.visible;
+  a.scale = scale_;
   a.first = false;
 }
 

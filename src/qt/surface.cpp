@@ -22,7 +22,18 @@ Surface::Surface(FormWindow& window, forms::Control* container, Look look, QWidg
 }
 
 QPoint Surface::origin() const {
-  return look_ == Look::Picture ? QPoint(kPictureBorder, kPictureBorder) : QPoint(0, 0);
+  return look_ == Look::Picture ? QPoint(kPictureBorder, kPictureBorder) : offset_;
+}
+
+void Surface::setOffset(QPoint offset) {
+  if (offset == offset_) return;
+  offset_ = offset;
+  update();
+}
+
+void Surface::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (look_ == Look::Client) window_.clientResized();
 }
 
 void Surface::setBackground(const QColor& color) {
@@ -55,7 +66,7 @@ QRect Surface::bounds(const Item& item) {
 }
 
 QRect Surface::bounds(const Stroke& stroke) {
-  return lineBounds(stroke.line, 1);
+  return lineBounds(stroke.line, stroke.width);
 }
 
 QRect Surface::lineBounds(const QLine& line, int width) {
@@ -107,7 +118,7 @@ void Surface::paintEvent(QPaintEvent* event) {
   }
   for (const Stroke& stroke : strokes_) {
     if (!dirty.intersects(bounds(stroke))) continue;
-    painter.setPen(QPen(stroke.color, 1));
+    painter.setPen(QPen(stroke.color, stroke.width));
     painter.drawLine(stroke.line);
   }
   for (const Item& item : items_)
@@ -139,7 +150,8 @@ void Surface::paintItem(QPainter& painter, const Item& item) const {
 
 QPoint Surface::twipsWithin(const Item* item, QPoint pos) const {
   QPoint corner = item ? item->rect.topLeft() : origin();
-  return {toTwips(pos.x() - corner.x()), toTwips(pos.y() - corner.y())};
+  const ContentScale& scale = window_.scale();
+  return {scale.toTwips(pos.x() - corner.x()), scale.toTwips(pos.y() - corner.y())};
 }
 
 void Surface::mousePressEvent(QMouseEvent* event) {

@@ -45,6 +45,7 @@ class Surface : public QWidget {
   struct Stroke {
     QLine line;
     QColor color;
+    int width = 1;
     bool operator==(const Stroke&) const = default;
   };
 
@@ -52,8 +53,10 @@ class Surface : public QWidget {
   Surface(FormWindow& window, forms::Control* container, Look look, QWidget* parent);
 
   forms::Control* container() const { return container_; }
-  // Where the (0, 0) of the controls inside lies.
+  // Where the (0, 0) of the controls inside lies: inside a picture box's border, or where the
+  // window places its scaled content.
   QPoint origin() const;
+  void setOffset(QPoint offset);
 
   // Each setter repaints only when something changed.
   void setBackground(const QColor& color);
@@ -70,6 +73,7 @@ class Surface : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void paintItem(QPainter& painter, const Item& item) const;
@@ -85,6 +89,7 @@ class Surface : public QWidget {
   FormWindow& window_;
   forms::Control* container_;
   Look look_;
+  QPoint offset_;
   QColor background_;
   QString caption_;
   std::vector<Item> items_;

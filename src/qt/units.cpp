@@ -1,5 +1,6 @@
 #include "qt/units.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace dorvan::qt {
@@ -47,9 +48,44 @@ Qt::PenStyle penStyle(forms::LineStyle style) {
   return Qt::SolidLine;
 }
 
-QFont controlFont(const QFont& base, const forms::Control& c) {
+namespace {
+constexpr double kLeastFactor = 1.05;  // below this a window is drawn as designed
+}
+
+ContentScale ContentScale::fitting(QSize content, QSize client) {
+  if (content.width() <= 0 || content.height() <= 0) return ContentScale();
+  double across = client.width() * double(kTwipsPerPixel) / content.width();
+  double down = client.height() * double(kTwipsPerPixel) / content.height();
+  double factor = std::min(across, down);
+  return factor < kLeastFactor ? ContentScale() : ContentScale(factor);
+}
+
+int ContentScale::toPixels(int twips) const {
+  return static_cast<int>(std::lround(twips * factor_ / kTwipsPerPixel));
+}
+
+QPoint ContentScale::toPixels(int x, int y) const {
+  return {toPixels(x), toPixels(y)};
+}
+
+QRect ContentScale::toPixels(int left, int top, int width, int height) const {
+  QPoint corner = toPixels(left, top);
+  QPoint beyond = toPixels(left + width, top + height);
+  return {corner, QSize(beyond.x() - corner.x(), beyond.y() - corner.y())};
+}
+
+int ContentScale::toTwips(int pixels) const {
+  return static_cast<int>(std::lround(pixels * kTwipsPerPixel / factor_));
+}
+
+int ContentScale::penWidth(int width) const {
+  return std::max(1, static_cast<int>(std::lround(std::max(1, width) * factor_)));
+}
+
+QFont ContentScale::font(const QFont& base, const forms::Control& c) const {
   QFont font = base;
-  if (c.fontSize > 0) font.setPointSize(c.fontSize);
+  double points = c.fontSize > 0 ? c.fontSize : base.pointSizeF();
+  if (points > 0) font.setPointSizeF(points * factor_);
   font.setBold(c.fontBold);
   return font;
 }

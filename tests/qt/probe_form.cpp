@@ -39,6 +39,12 @@ ProbeForm::ProbeForm(forms::Application& app) : Form(app, "Probe") {
   note.backcolor = 0x00FFFF;
   note.left = 150, note.top = 3000, note.width = 1500, note.height = 450;
 
+  // The content reaches the client area's far corner (592 x 350 pixels), so the window at its
+  // designed size shows it as designed, one pixel for 15 twips.
+  forms::Control& corner = add(ControlKind::Label, "Corner");
+  corner.left = 8865, corner.top = 5235, corner.width = 15, corner.height = 15;
+  corner.transparent = true;
+
   forms::Control& pic = add(ControlKind::PictureBox, "Pic");
   pic.left = 4500, pic.top = 300, pic.width = 3000, pic.height = 3000;
   pic.backcolor = 0xFFFFFF;
