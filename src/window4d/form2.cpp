@@ -11,12 +11,6 @@
 
 namespace dorvan::window4d {
 
-namespace {
-
-constexpr Colour kBackground = 0xC0C0C0;
-
-}  // namespace
-
 Form2::Controls::Controls(Form& f)
     : label2(f, "Label2", 0, kLabel2Count - 1),
       pow(f, "pow", 1, kPositionCount),
@@ -70,7 +64,7 @@ Form2::Controls::Controls(Form& f)
 
 Form2::Form2(forms::Application& app) : Form(app, "Form2") {
   caption = std::string(texts::kCaption);
-  backcolor = kBackground;
+  backcolor = forms::kLightGrey;
   addDrawing();
   addDiagram();
   addHighlights();

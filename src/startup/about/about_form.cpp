@@ -20,7 +20,7 @@ namespace {
 constexpr Colour kBlack = 0x000000;
 constexpr Colour kWhite = 0xFFFFFF;
 constexpr Colour kPaleYellow = 0x80FFFF;
-constexpr Colour kSilver = 0xC0C0C0;
+constexpr Colour kSilver = forms::kLightGrey;
 constexpr Colour kPaleGrey = 0xE0E0E0;
 constexpr Colour kDivider = 0x505050;
 
