@@ -187,7 +187,13 @@ class Form2 : public forms::Form {
   // form2_view.cpp: marks, dotted, the square that the two cells of each checked pair box share.
   void showPairSquares();
   // The screen positions whose frames show the colours of the line's three cells.
-  std::vector<int> positionsShowing(int line) const;
+  struct Positions {
+    std::array<int, 4> position{};
+    int count = 0;
+    const int* begin() const { return position.data(); }
+    const int* end() const { return position.data() + count; }
+  };
+  Positions positionsShowing(int line) const;
   Variant variant() const;
   bool onePlayer() const;
   bool halfLevelOn() const;

@@ -81,7 +81,7 @@ std::vector<std::string> Form2::invariantViolations() const {
     check(ui_->L[frame][1].color == homecolours_[orientation_.shows[frame]],
           "frame " + std::to_string(frame) + " does not show the colour its turn gives it");
   for (int line = 1; line <= kLineCount; ++line)
-    check(positionsShowing(line).size() == 1,
+    check(positionsShowing(line).count == 1,
           "line " + std::to_string(line) + " is not shown at exactly one position");
 
   // A position is drawn or free as a whole, and a drawn one shows an owned line. Thin lines

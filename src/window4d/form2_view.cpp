@@ -147,15 +147,20 @@ void Form2::showPairSquares() {
   }
 }
 
-std::vector<int> Form2::positionsShowing(int line) const {
+// Every frame shows one cell in all of its lines (turning recolours whole frames), so the first
+// line of each frame tells the colour its lines show at every position.
+Form2::Positions Form2::positionsShowing(int line) const {
+  std::array<Colour, kFrameCount + 1> frameColour{};
+  for (int frame = 1; frame <= kFrameCount; ++frame) frameColour[frame] = ui_->L[frame][1].color;
   std::array<Colour, 3> target{};
   for (std::size_t j = 0; j < 3; ++j) target[j] = cells[linecells[line][j].number].display;
-  std::vector<int> found;
+  Positions found;
   for (int position = 1; position <= kPositionCount; ++position) {
     std::array<Colour, 3> shown{};
     const auto lines = drawinglines(position);
-    for (std::size_t j = 0; j < 3; ++j) shown[j] = drawingLine(true, lines[j]).color;
-    if (std::ranges::is_permutation(shown, target)) found.push_back(position);
+    for (std::size_t j = 0; j < 3; ++j) shown[j] = frameColour[lines[j].frame];
+    if (std::ranges::is_permutation(shown, target) && found.count < 4)
+      found.position[found.count++] = position;
   }
   return found;
 }
