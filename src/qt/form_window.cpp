@@ -53,10 +53,12 @@ void FormWindow::sync() {
   if (!form_ || syncing_) return;
   syncing_ = true;
   if (form_->controls().size() != knownControls_) addNewControls();
+  addShownWidgets();
   syncMenus();
   syncWindow();
   syncScale();
-  for (Windowed& w : windowed_) syncWidget(w);
+  for (Windowed& w : windowed_)
+    if (w.widget) syncWidget(w);
   syncPainted();
   syncTimers();
   syncFocus();

@@ -54,7 +54,8 @@ class FormWindow : public QMainWindow {
   const ContentScale& scale() const { return scale_; }
   // The client area changed size (the player enlarged the window, say): fit the content anew.
   void clientResized();
-  // The widget of a windowed control (text box, button, picture box, ...), or nullptr.
+  // The widget of a windowed control (text box, button, picture box, ...), or nullptr; a
+  // control that has never been shown has none yet.
   QWidget* widgetFor(const forms::Control& c) const;
   // The menu entry of a menu item, or nullptr.
   QAction* actionFor(const forms::Control& c) const;
@@ -88,7 +89,7 @@ class FormWindow : public QMainWindow {
   };
   struct Windowed {
     forms::Control* control;
-    QWidget* widget;
+    QWidget* widget;  // nullptr until the control is first shown
     Applied applied;
   };
   struct MenuEntry {
@@ -123,6 +124,8 @@ class FormWindow : public QMainWindow {
 
   void deliver(std::function<void(forms::Application&, forms::Form&)> event);
   void addNewControls();
+  void addShownWidgets();
+  void restack();
   QWidget* makeWidget(forms::Control& c);
   Surface* surfaceFor(const std::string& container) const;
   void syncWindow();

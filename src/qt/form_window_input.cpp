@@ -60,7 +60,7 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
   // Enter presses the focused command button, else the window's default button.
   Control* target = nullptr;
   for (const Windowed& w : windowed_) {
-    if (w.control->kind != ControlKind::CommandButton) continue;
+    if (w.control->kind != ControlKind::CommandButton || !w.widget) continue;
     if (w.widget->hasFocus()) {
       target = w.control;
       break;

@@ -130,22 +130,38 @@ void FormWindow::addNewControls() {
   std::deque<Control>& controls = form_->controls();
   std::size_t firstNew = knownControls_;
   knownControls_ = controls.size();
-  // Containers first, so that every control finds the surface it lies on.
+  // Containers at once, so that every control and painted item finds the surface it lies on;
+  // the other widgets wait until their control is first shown.
   for (std::size_t i = firstNew; i < controls.size(); ++i) {
     Control& c = controls[i];
     if (!isWindowed(c)) continue;
-    QWidget* widget = makeWidget(c);
-    windowed_.push_back({&c, widget, {}});
-    if (c.onMouseMove || c.onMouseDown) {
-      if (!isContainer(c)) {  // surfaces deliver their own mouse events
-        widget->setMouseTracking(true);
-        widget->installEventFilter(this);
-        mouseWatched_[widget] = &c;
-      }
-    }
+    windowed_.push_back({&c, isContainer(c) ? makeWidget(c) : nullptr, {}});
   }
-  // Parent every widget to its container and stack them in declaration order.
+  restack();
+}
+
+// A hidden control's widget is built when the control first comes into sight: most of them
+// never do in a session, and building them all would delay the window's first frame.
+void FormWindow::addShownWidgets() {
+  bool added = false;
   for (Windowed& w : windowed_) {
+    if (w.widget || !form_->isShown(*w.control)) continue;
+    Control& c = *w.control;
+    w.widget = makeWidget(c);
+    if (c.onMouseMove || c.onMouseDown) {  // surfaces deliver their own mouse events
+      w.widget->setMouseTracking(true);
+      w.widget->installEventFilter(this);
+      mouseWatched_[w.widget] = &c;
+    }
+    added = true;
+  }
+  if (added) restack();
+}
+
+// Parents every widget to its container and stacks them in declaration order.
+void FormWindow::restack() {
+  for (Windowed& w : windowed_) {
+    if (!w.widget) continue;
     Surface* parent = surfaceFor(w.control->container);
     if (parent == w.widget) parent = client_;
     if (w.widget->parentWidget() != parent) {
