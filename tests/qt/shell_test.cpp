@@ -108,6 +108,43 @@ TEST(QtShellDrawing, LongButtonCaptionsWrapAndTabbedListEntriesFit) {
   EXPECT_LT(entry.width(), list->viewport()->width());
 }
 
+TEST(QtShellWindows, AHiddenControlGetsItsWidgetWhenFirstShownInItsPlaceAndOrder) {
+  Session s("");
+  registry::registerForms(*s.app);
+  ASSERT_TRUE(s.app->start("Form3"));
+  forms::Form& form = *s.app->activeForm();
+  s.shell.syncAll();
+  FormWindow& window = s.windowOf(form);
+  ASSERT_FALSE(form.isShown(form.at("Command2")));
+  ASSERT_FALSE(form.isShown(form.at("List2")));
+  EXPECT_EQ(window.widgetFor(form.at("Command2")), nullptr);
+  EXPECT_EQ(window.widgetFor(form.at("List2")), nullptr);
+  EXPECT_NE(window.widgetFor(form.at("Picture3")), nullptr);  // containers are there at once
+
+  s.shell.deliver([&](forms::Application& app) {
+    app.click(form, form.at("ip", 1));
+    app.click(form, form.at("high"));
+  });
+  s.shell.syncAll();
+  QWidget* paste = window.widgetFor(form.at("Command2"));
+  QWidget* list = window.widgetFor(form.at("List2"));
+  ASSERT_NE(paste, nullptr);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(paste->isVisible(), form.isShown(form.at("Command2")));
+  EXPECT_EQ(list->isVisible(), form.isShown(form.at("List2")));
+  EXPECT_EQ(list->parentWidget(), window.widgetFor(form.at("Picture3")));
+
+  // The client's widgets stack in the order their controls were declared, late ones included.
+  std::vector<const forms::Control*> stacked;
+  for (QObject* child : window.client()->children())
+    for (const forms::Control& c : form.controls())
+      if (child == window.widgetFor(c)) stacked.push_back(&c);
+  std::vector<const forms::Control*> declared;
+  for (const forms::Control& c : form.controls())
+    if (c.container.empty() && window.widgetFor(c)) declared.push_back(&c);
+  EXPECT_EQ(stacked, declared);
+}
+
 // The left edges of the runs of dark pixels in a band of an image, runs closer than `gap` joined.
 std::vector<int> textStarts(const QImage& image, int top, int bottom, int gap) {
   std::vector<int> starts;
