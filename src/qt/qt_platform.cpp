@@ -99,6 +99,23 @@ QIcon loadGameIcon() {
   return QIcon::fromTheme(DORVAN_APP_ID);
 }
 
+void ensureGameIcon() {
+  if (QGuiApplication::windowIcon().isNull()) QGuiApplication::setWindowIcon(loadGameIcon());
+}
+
+// Reading the icon's images is work the player would wait on before seeing anything, so the
+// icon follows once a window has painted its first frame; a dialog shown before that loads it.
+class IconAfterFirstFrame : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      QTimer::singleShot(0, this, &ensureGameIcon);
+    }
+    return false;
+  }
+};
+
 }  // namespace
 
 std::string findProgram(const std::string& name, const std::string& gameFolder) {
@@ -110,7 +127,9 @@ std::string findProgram(const std::string& name, const std::string& gameFolder) 
   return QStandardPaths::findExecutable(qs(name)).toStdString();
 }
 
-QtPlatform::QtPlatform() : inputBlocker_(std::make_unique<InputBlocker>()) {
+QtPlatform::QtPlatform()
+    : inputBlocker_(std::make_unique<InputBlocker>()),
+      iconWatch_(std::make_unique<IconAfterFirstFrame>()) {
   // A box the program gives no title is titled with the application's name, "dorvan" after the
   // executable by default. Qt's separate display name is not set: the desktop would append it
   // to every window's own caption.
@@ -208,6 +227,7 @@ Answer QtPlatform::messageBox(const std::string& text, const std::string& title,
   MessageRequest request{text, title, buttons, icon, defaultButton};
   if (messageHook_) return messageHook_(request);
   syncAll();
+  ensureGameIcon();
   std::unique_ptr<QMessageBox> box = makeMessageBox(request, dialogParent());
   box->exec();
   unwindIfEnded();
@@ -226,6 +246,7 @@ std::optional<std::string> QtPlatform::inputBox(const std::string& prompt,
                                                 const std::string& title) {
   if (inputHook_) return inputHook_(prompt, title);
   syncAll();
+  ensureGameIcon();
   QInputDialog dialog(dialogParent());
   dialog.setWindowTitle(qs(title));
   dialog.setLabelText(qs(prompt));
@@ -306,9 +327,9 @@ std::string QtPlatform::workingDirectory() {
 
 void QtPlatform::windowShown(forms::Form& form) {
   if (windows_.count(&form)) return;
-  if (QGuiApplication::windowIcon().isNull()) QGuiApplication::setWindowIcon(loadGameIcon());
   auto* window = new FormWindow(*this, form);
   windows_[&form] = window;
+  if (QGuiApplication::windowIcon().isNull()) window->installEventFilter(iconWatch_.get());
   window->sync();
 }
 

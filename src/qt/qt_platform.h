@@ -102,6 +102,7 @@ class QtPlatform : public platform::Platform, public forms::WindowHost {
   std::vector<QEventLoop*> pauses_;
   int noInputPauses_ = 0;
   std::unique_ptr<QObject> inputBlocker_;
+  std::unique_ptr<QObject> iconWatch_;  // sets the game's icon after a first frame
   bool ending_ = false;
   bool inMainLoop_ = false;
   MessageHook messageHook_;
