@@ -52,6 +52,10 @@ QAction* FormWindow::actionFor(const Control& c) const {
 void FormWindow::sync() {
   if (!form_ || syncing_) return;
   syncing_ = true;
+  // A window coming into sight is painted whole: the repaints its widgets would each ask for
+  // while they are set up would only be marked and merged, and delay the first frame.
+  bool comingIntoSight = form_->visible && !isVisible();
+  if (comingIntoSight) setUpdatesEnabled(false);
   if (form_->controls().size() != knownControls_) addNewControls();
   addShownWidgets();
   syncMenus();
@@ -62,6 +66,7 @@ void FormWindow::sync() {
   syncPainted();
   syncTimers();
   syncFocus();
+  if (comingIntoSight) setUpdatesEnabled(true);
   syncing_ = false;
 }
 

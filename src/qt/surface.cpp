@@ -50,13 +50,13 @@ void Surface::setCaption(const QString& caption) {
 
 void Surface::setItems(std::vector<Item> items) {
   if (items == items_) return;
-  update(changedArea(items_, items));
+  if (isVisible() && updatesEnabled()) update(changedArea(items_, items));
   items_ = std::move(items);
 }
 
 void Surface::setStrokes(std::vector<Stroke> strokes) {
   if (strokes == strokes_) return;
-  update(changedArea(strokes_, strokes));
+  if (isVisible() && updatesEnabled()) update(changedArea(strokes_, strokes));
   strokes_ = std::move(strokes);
 }
 
