@@ -19,6 +19,14 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
+# Runs a command every tenth of a second until it succeeds, for at most 15 seconds.
+eventually() {
+  for _ in $(seq 150); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
 prefix="$scratch/prefix with space"
 cmake --install "$build" --prefix "$prefix" > "$scratch/install.log"
 
@@ -63,26 +71,25 @@ grep -qxF "opens: $prefix/share/dorvan/dorvan4.hlp" <<< "$check" || { echo "$che
 exec 3> "$scratch/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp > "$scratch/xvfb.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+eventually test -s "$scratch/display" || fail "Xvfb did not start"
 export DISPLAY=:$(head -1 "$scratch/display")
 unset QT_QPA_PLATFORM
-# Waits for a shown window whose title matches; prints its id.
-window() {
-  for _ in $(seq 150); do
-    local found
-    found=$(xdotool search --onlyvisible --name "$1" 2> /dev/null | head -1) || true
-    [ -n "$found" ] && { echo "$found"; return 0; }
-    sleep 0.1
-  done
-  return 1
+# Prints the id of a shown window whose title matches.
+shown() {
+  local found
+  found=$(xdotool search --onlyvisible --name "$1" 2> /dev/null | head -1) || true
+  [ -n "$found" ] && echo "$found"
+}
+# The game gives its windows the icon once their first frame is painted.
+has_icon() {
+  xprop -id "$1" _NET_WM_ICON 2> /dev/null | grep -q "Icon (48 x 48)"
 }
 (cd / && exec "$prefix/bin/dorvan" 4) > "$scratch/game.log" 2>&1 &
 pids+=($!)
-game=$(window "4D Dorvan Basic") || fail "the 4D window did not open"
-icons=$(xprop -id "$game" _NET_WM_ICON)
-grep -q "Icon (48 x 48)" <<< "$icons" || fail "the window has not the game's icon"
+game=$(eventually shown "4D Dorvan Basic") || fail "the 4D window did not open"
+eventually has_icon "$game" || fail "the window has not the game's icon"
 xdotool windowfocus --sync "$game" key F1
-help=$(window "Rules and Help") || fail "no help window opened (the game or the viewer missed a file)"
+help=$(eventually shown "Rules and Help") || fail "no help window opened (the game or the viewer missed a file)"
 viewer=$(xdotool getwindowpid "$help")
 pids+=("$viewer")
 [ "$(readlink "/proc/$viewer/exe")" = "$prefix/libexec/dorvan/winhlp32" ] ||

@@ -1,5 +1,6 @@
 #include "probe_form.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -13,6 +14,16 @@ void pumpEvents(int ms) {
   QEventLoop loop;
   QTimer::singleShot(ms, &loop, &QEventLoop::quit);
   loop.exec();
+}
+
+bool pumpUntil(const std::function<bool()>& done) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > 10000) return false;
+    pumpEvents(5);
+  }
+  return true;
 }
 
 ProbeForm::ProbeForm(forms::Application& app) : Form(app, "Probe") {

@@ -3,6 +3,7 @@
 // check box, a timer, a fast animation, a default button that pauses, and menus.
 
 #include <QApplication>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -25,6 +26,8 @@ inline void ensureQtApplication() {
 
 // Runs the event loop for a while, as the desktop would between events.
 void pumpEvents(int ms);
+// Runs the event loop until `done` holds, for at most ten seconds; returns whether it held.
+bool pumpUntil(const std::function<bool()>& done);
 
 class ProbeForm : public forms::Form {
  public:

@@ -87,7 +87,7 @@ TEST(QtPlatformMachine, ProgramsStartFromBesideTheGameOrFromThePath) {
   helper.setPermissions(helper.permissions() | QFileDevice::ExeOwner);
   QString marker = out.filePath("ran");
   EXPECT_TRUE(shell.startProcess("dorvan-test-helper \\dorvan4.hlp " + marker.toStdString()));
-  for (int i = 0; i < 100 && !QFile::exists(marker); ++i) pumpEvents(20);
+  pumpUntil([&] { return QFile::exists(marker); });
   QFile result(marker);
   ASSERT_TRUE(result.open(QIODevice::ReadOnly));
   EXPECT_EQ(result.readAll().trimmed(), "\\dorvan4.hlp");
