@@ -30,20 +30,29 @@ constexpr std::span<const int> recolouredFrames(Turn turn) {
   return turncycles[turn.cycle];
 }
 
-// Where the visibility of drawing line `target` comes from in a turn: the drawing line of the
-// same view whose visibility, read before the turn, it takes. Along the cycle each frame takes
-// the flag of the next one (forward) or the previous one (back), element by element; the frame
-// at the far end (position 4 forward, 1 back) takes the flag remembered before the pass, that of
-// element 1 of the frame at the other end. Frames outside the cycle keep their own flags.
-constexpr game4d::DrawingLine visibilitySource(Turn turn, game4d::DrawingLine target) {
+// A drawing line of one view: `L`frame(element) in the main view, `m`frame(element) in the
+// second.
+struct ViewLine {
+  bool mainView = true;
+  game4d::DrawingLine line;
+  friend constexpr bool operator==(ViewLine, ViewLine) = default;
+};
+
+// Where the visibility of drawing line `target` comes from in a turn: the drawing line whose
+// visibility, read before the turn, it takes. Along the cycle each frame takes the flag of the
+// same element of the next frame (forward) or the previous one (back), in its own view. The
+// frame at the far end (position 4 forward, 1 back) takes, in both views, the one flag
+// remembered before the pass: that of element 1 of the main view's frame at the other end.
+// Frames outside the cycle keep their own flags.
+constexpr ViewLine visibilitySource(Turn turn, ViewLine target) {
   if (turn.cycle == 0) return target;
   const auto& cycle = turncycles[turn.cycle];
   const bool forward = turn.direction == Direction::forward;
   const int last = forward ? kCycleLength - 1 : 0;
   for (int j = 0; j < kCycleLength; ++j) {
-    if (cycle[j] != target.frame) continue;
-    if (j == last) return {cycle[kCycleLength - 1 - last], 1};
-    return {cycle[forward ? j + 1 : j - 1], target.element};
+    if (cycle[j] != target.line.frame) continue;
+    if (j == last) return {true, {cycle[kCycleLength - 1 - last], 1}};
+    return {target.mainView, {cycle[forward ? j + 1 : j - 1], target.line.element}};
   }
   return target;
 }

@@ -37,14 +37,17 @@ void Form2::turnStep(view4d::Button pressed) {
       shownSecond[frame][element] = ui.m[frame][element].visible;
     }
   }
+  auto shownBefore = [&](view4d::ViewLine target) {
+    const view4d::ViewLine from = view4d::visibilitySource(step.turn, target);
+    return (from.mainView ? shownMain : shownSecond)[from.line.frame][from.line.element];
+  };
   for (int frame : view4d::recolouredFrames(step.turn)) {
     const Colour colour = homecolours_[step.after.shows[frame]];
     for (int element = 1; element <= kElementsPerFrame; ++element) {
-      const DrawingLine from = view4d::visibilitySource(step.turn, {frame, element});
       ui.L[frame][element].color = colour;
       ui.m[frame][element].color = colour;
-      ui.L[frame][element].visible = shownMain[from.frame][from.element];
-      ui.m[frame][element].visible = shownSecond[from.frame][from.element];
+      ui.L[frame][element].visible = shownBefore({true, {frame, element}});
+      ui.m[frame][element].visible = shownBefore({false, {frame, element}});
     }
   }
   orientation_ = step.after;

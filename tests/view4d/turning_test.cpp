@@ -72,12 +72,20 @@ TEST(Turning, EveryReachableOrientationShowsEachLineOnceAtItsPosition) {
 
 using Visibility = std::array<std::array<bool, game4d::kElementsPerFrame + 1>, kFrameCount + 1>;
 
-Visibility travelled(const Visibility& before, Turn turn) {
-  Visibility after{};
+struct Views {
+  Visibility main{}, second{};
+};
+
+Views travelled(const Views& before, Turn turn) {
+  Views after;
   for (int frame = 1; frame <= kFrameCount; ++frame) {
     for (int element = 1; element <= game4d::kElementsPerFrame; ++element) {
-      const DrawingLine from = visibilitySource(turn, {frame, element});
-      after[frame][element] = before[from.frame][from.element];
+      for (bool mainView : {true, false}) {
+        const ViewLine from = visibilitySource(turn, {mainView, {frame, element}});
+        const Visibility& source = from.mainView ? before.main : before.second;
+        (mainView ? after.main : after.second)[frame][element] =
+            source[from.line.frame][from.line.element];
+      }
     }
   }
   return after;
@@ -85,7 +93,7 @@ Visibility travelled(const Visibility& before, Turn turn) {
 
 TEST(Turning, VisibilityTravelsWithTheColours) {
   // The player has hidden some cells at home; whatever the turns, exactly the frames that show
-  // those cells stay hidden.
+  // those cells stay hidden, in both views.
   const std::set<int> hiddenCells{game4d::kRedCell, game4d::kWhiteCell, game4d::kGreenCell};
   auto shownHidden = [&](const Orientation& o) {
     Visibility visible{};
@@ -97,30 +105,45 @@ TEST(Turning, VisibilityTravelsWithTheColours) {
   for (const State& state : reachableStates()) {
     for (Button button : enabledButtons(state.buttons)) {
       const Step s = step(state.orientation, button);
-      EXPECT_EQ(travelled(shownHidden(state.orientation), s.turn), shownHidden(s.after));
+      const Views after =
+          travelled({shownHidden(state.orientation), shownHidden(state.orientation)}, s.turn);
+      EXPECT_EQ(after.main, shownHidden(s.after));
+      EXPECT_EQ(after.second, shownHidden(s.after));
     }
   }
 }
 
-TEST(Turning, TheFrameFilledLastTakesOneFlagForAllItsElements) {
+TEST(Turning, TheFrameFilledLastTakesOneMainViewFlagForBothViews) {
   // Blue's box is cleared, but showing the hidden corner has made three of the blue frame's
-  // main-view elements visible again.
-  Visibility visible{};
-  for (int frame = 1; frame <= kFrameCount; ++frame) visible[frame].fill(frame != 4);
-  for (int element : {2, 3, 6}) visible[4][element] = true;
-  // Turned back, yellow's frame shows blue and is filled last, from blue's element 1 alone; the
-  // purple frame takes the red frame's flags, the blue frame purple's.
-  const Visibility after = travelled(visible, turnOf(command1(1)));
-  for (int element = 1; element <= game4d::kElementsPerFrame; ++element) {
-    EXPECT_FALSE(after[1][element]) << element;
-    EXPECT_TRUE(after[3][element] && after[4][element]) << element;
+  // main-view elements visible again; in the second view all of blue stays hidden.
+  Views visible;
+  for (int frame = 1; frame <= kFrameCount; ++frame) {
+    visible.main[frame].fill(frame != 4);
+    visible.second[frame].fill(frame != 4);
   }
-  // Forward, the blue frame is filled last, from yellow's element 1, and the purple frame takes
-  // the partly shown blue one.
-  const Visibility forward = travelled(visible, turnOf(command1(3)));
+  for (int element : {2, 3, 6}) visible.main[4][element] = true;
+  // Turned back, yellow's frame shows blue and is filled last, from blue's main-view element 1
+  // alone; the purple frame takes the red frame's flags, the blue frame purple's.
+  const Views back = travelled(visible, turnOf(command1(1)));
   for (int element = 1; element <= game4d::kElementsPerFrame; ++element) {
-    EXPECT_TRUE(forward[4][element]) << element;
-    EXPECT_EQ(forward[3][element], visible[4][element]) << element;
+    EXPECT_FALSE(back.main[1][element] || back.second[1][element]) << element;
+    EXPECT_TRUE(back.main[4][element] && back.second[4][element]) << element;
+  }
+  // Forward, the purple frame takes the partly shown blue one, view by view.
+  const Views forward = travelled(visible, turnOf(command1(3)));
+  EXPECT_EQ(forward.main[3], visible.main[4]);
+  EXPECT_EQ(forward.second[3], visible.second[4]);
+  // The flag is the main view's whatever the second view shows: yellow's frame shown in the main
+  // view only fills the blue frame in both views, and hidden there only, empties it in both.
+  for (bool mainShown : {true, false}) {
+    Views yellow = visible;
+    yellow.main[1].fill(mainShown);
+    yellow.second[1].fill(!mainShown);
+    const Views after = travelled(yellow, turnOf(command1(3)));
+    for (int element = 1; element <= game4d::kElementsPerFrame; ++element) {
+      EXPECT_EQ(after.main[4][element], mainShown) << element;
+      EXPECT_EQ(after.second[4][element], mainShown) << element;
+    }
   }
 }
 
