@@ -13,10 +13,12 @@
 #include <sstream>
 #include <vector>
 
-#include "ai4d/computer.h"
 #include "common/random_source.h"
 #include "forms/application.h"
+#include "game4d/board.h"
 #include "registry/form_registry.h"
+#include "rules/computer.h"
+#include "rules/game.h"
 #include "script/script_platform.h"
 #include "window4d/click_targets.h"
 #include "window4d/form2.h"
@@ -75,24 +77,30 @@ int main(int argc, char** argv) {
   const double played = cpuSeconds() - start;
 
   // One decision of the computer, on the positions of a game half played in random order.
-  std::vector<dorvan::game4d::Position> positions;
+  namespace rules = dorvan::rules;
+  const rules::Board& board = dorvan::game4d::kBoard;
+  std::vector<rules::Position> positions;
   for (int k = 0; k < 1000; ++k) {
-    dorvan::game4d::Position p;
+    rules::Game g;
     std::shuffle(order.begin(), order.end(), shuffle);
-    for (int i = 0; i < 4 + k % 24; ++i)
-      dorvan::game4d::playLine(p, order[i], dorvan::game4d::Variant::kMerrin);
-    positions.push_back(p);
+    for (int i = 0; i < 4 + k % 24; ++i) {
+      rules::passTurn(g);
+      rules::drawLine(g, order[i], rules::Marks::kBoth);
+      rules::scoreMove(board, g, rules::Variant::kMerrin);
+    }
+    positions.push_back(g.position);
   }
   dorvan::RandomSource random;
-  const dorvan::ai4d::RandomDraw draw = [&random] { return random.next(); };
+  const rules::RandomDraw draw = [&random] { return random.next(); };
   const int repeats = 200;
   long checksum = 0;
   const double before = cpuSeconds();
   for (int r = 0; r < repeats; ++r) {
     for (const auto& p : positions) {
-      const auto variant =
-          r % 2 ? dorvan::game4d::Variant::kDorvan : dorvan::game4d::Variant::kMerrin;
-      checksum += dorvan::ai4d::chooseLine(p, variant, false, draw).line;
+      const auto variant = r % 2 ? rules::Variant::kDorvan : rules::Variant::kMerrin;
+      checksum += rules::chooseComputerMove(board, p, variant,
+                                            dorvan::game4d::computerPolicy(variant, false), draw)
+                      .line;
     }
   }
   const double decided = cpuSeconds() - before;

@@ -12,11 +12,14 @@
 #include <vector>
 
 #include "common/random_source.h"
-#include "game3d/computer.h"
+#include "game3d/board.h"
+#include "rules/computer.h"
 
 namespace {
 
-using namespace dorvan::game3d;
+using namespace dorvan::rules;
+using dorvan::game3d::kBoard;
+using dorvan::game3d::kLineCount;
 
 double cpuSeconds() {
   timespec t{};
@@ -34,7 +37,7 @@ std::vector<Position> positions(Variant variant, int count, std::mt19937& rng) {
     std::shuffle(order.begin(), order.end(), rng);
     Position position;
     const int drawn = i % kLineCount;
-    for (int k = 0; k < drawn; ++k) drawLine(position, variant, order[k], k % 2 ? kRed : kBlue);
+    for (int k = 0; k < drawn; ++k) position.draw(order[k], k % 2 ? kRed : kBlue, marksOf(variant));
     result.push_back(position);
   }
   return result;
@@ -53,11 +56,13 @@ int main(int argc, char** argv) {
     long plays[4] = {};
     const double start = cpuSeconds();
     for (const Position& position : all)
-      ++plays[static_cast<int>(chooseComputerMove(position, variant, draw).play)];
+      ++plays[static_cast<int>(chooseComputerMove(kBoard, position, variant, {}, draw).play)];
     const double seconds = cpuSeconds() - start;
     std::printf("%-8s one decision:   %.3f us  (takes %ld, safe %ld, any free %ld)\n",
-                variant == Variant::kMerrin ? "Merrin" : "Dorvan", seconds / count * 1e6, plays[0],
-                plays[1], plays[2]);
+                variant == Variant::kMerrin ? "Merrin" : "Dorvan", seconds / count * 1e6,
+                plays[static_cast<int>(ComputerPlay::kTake)],
+                plays[static_cast<int>(ComputerPlay::kSafe)],
+                plays[static_cast<int>(ComputerPlay::kAnyFree)]);
   }
   return 0;
 }

@@ -5,7 +5,7 @@
 
 #include "forms/application.h"
 #include "forms/messages.h"
-#include "game3d/texts.h"
+#include "rules/texts.h"
 #include "window3d/dorvan_form.h"
 
 namespace dorvan::window3d {
@@ -19,7 +19,7 @@ void DorvanForm::Timer1_Timer() {
   if (!expired) return;
   // No further tick may ask again while the message is open.
   stopMoveClock();
-  forms::tell(app(), game3d::texts::kYouLose);
+  forms::tell(app(), rules::texts::kYouLose);
   app().end();
 }
 

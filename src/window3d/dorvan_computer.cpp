@@ -4,12 +4,14 @@
 
 #include "forms/application.h"
 #include "forms/messages.h"
-#include "game3d/computer.h"
-#include "game3d/lattice_tables.h"
-#include "game3d/texts.h"
+#include "game3d/board.h"
 #include "platform/clock.h"
+#include "rules/colours.h"
+#include "rules/computer.h"
+#include "rules/texts.h"
 #include "window3d/board_geometry.h"
 #include "window3d/dorvan_form.h"
+#include "window3d/window_texts.h"
 
 namespace dorvan::window3d {
 
@@ -22,31 +24,31 @@ void waitASecond(forms::Application& app) {
 }  // namespace
 
 void DorvanForm::computerMove() {
-  const game3d::Variant variant = checkedVariant();
-  const game3d::ComputerMove move =
-      game3d::chooseComputerMove(position_, variant, [this] { return app().random().next(); });
-  redtomove_ = 0;
+  const rules::Variant variant = checkedVariant();
+  const rules::ComputerMove move = rules::chooseComputerMove(
+      game3d::kBoard, game_.position, variant, {}, [this] { return app().random().next(); });
+  game_.redtomove = 0;
 
-  if (move.play == game3d::ComputerPlay::kTake) {
-    for (int line : move.lines) drawComputerLine(line);
+  if (move.play == rules::ComputerPlay::kTake) {
+    drawComputerLine(move.line);
     // Scored as Red's box; Red keeps the turn and comes back here for the next one.
     aftermove(true);
     return;
   }
-  if (move.lines.empty()) return;  // nothing left to draw: the game has already ended
+  if (move.play == rules::ComputerPlay::kNone) return;  // the game has already ended
 
   Controls& ui = *ui_;
-  if (move.play == game3d::ComputerPlay::kAnyFree && ui.movesLeft.visible)
-    forms::tell(app(), game3d::texts::kNoGoodMoves);
+  if (move.play == rules::ComputerPlay::kAnyFree && ui.movesLeft.visible)
+    forms::tell(app(), texts::kNoGoodMoves);
   waitASecond(app());
-  addToCounter(ui.movesLeft, -1);
-  drawComputerLine(move.lines.front());
+  showMovesLeft(rules::freeLines(game3d::kBoard, game_.position) - 1);
+  drawComputerLine(move.line);
 
   ui.redTurn.visible = false;
   ui.blueTurn.visible = true;
   forms::Control& status = ui.status;
-  status.forecolor = game3d::statusColour(game3d::kBlue);
-  status.caption = game3d::texts::moveStatus(variant, 0, game3d::kRed, game3d::kBlue);
+  status.forecolor = rules::statusColour(rules::kBlue);
+  status.caption = rules::texts::moveStatus(variant, 0, rules::kRed, rules::kBlue);
   // The ticks that fell due while the computer thought were lost; the person's time starts now.
   if (onePlayer() && timeLimitInForce()) {
     stopMoveClock();
@@ -59,13 +61,12 @@ void DorvanForm::drawComputerLine(int line) {
   forms::Control& reverse = ui_->reverseView[line];
   main.borderWidth = reverse.borderWidth = kDrawnWidth;
   anpaint(line);
-  main.color = reverse.color = game3d::kHighlightColour;
+  main.color = reverse.color = rules::kHighlightColour;
   viewrefresh();
   waitASecond(app());
-  main.color = reverse.color = game3d::kRedLineColour;
+  main.color = reverse.color = rules::kRedLineColour;
   markmov(line);
-  mover_ = game3d::kRed;
-  game3d::drawLine(position_, game3d::variantFromIndex(gamevariant_), line, game3d::kRed);
+  rules::drawComputerLine(game_, line, rules::variantFromIndex(gamevariant_));
 }
 
 }  // namespace dorvan::window3d

@@ -3,12 +3,11 @@
 #include "window3d/dorvan_form.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "forms/application.h"
 #include "forms/control_spec.h"
 #include "game3d/lattice_tables.h"
-#include "game3d/texts.h"
+#include "rules/texts.h"
 #include "window3d/board_geometry.h"
 #include "window3d/window_layout.h"
 #include "window3d/window_texts.h"
@@ -141,10 +140,10 @@ void DorvanForm::addBoard() {
 
 void DorvanForm::addControls() {
   forms::addControls(*this, kControls);
-  at("Label36").caption = game3d::texts::variantCaption(game3d::Variant::kMerrin);
+  at("Label36").caption = rules::texts::variantCaption(rules::Variant::kMerrin);
   at("Picture6").left = at("Picture5").width;  // the clock's bar starts full
   forms::Control& timer = add(forms::ControlKind::Timer, "Timer1");
-  timer.interval = game3d::kTickMs;
+  timer.interval = rules::kTickMs;
   timer.enabled = false;
 }
 
@@ -208,21 +207,10 @@ void DorvanForm::Form_Load() {
   ui.rounds.items.assign(1, "");
 }
 
-int DorvanForm::counter(const forms::Control& label) {
-  const std::string& text = label.caption;
-  int value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return value;
-}
-
-void DorvanForm::addToCounter(forms::Control& label, int amount) {
-  label.caption = std::to_string(counter(label) + amount);
-}
-
-game3d::Variant DorvanForm::checkedVariant() const {
-  if (ui_->variants[2].checked) return game3d::Variant::kDorvan;
-  if (ui_->variants[1].checked) return game3d::Variant::kDuomar;
-  return game3d::Variant::kMerrin;
+rules::Variant DorvanForm::checkedVariant() const {
+  if (ui_->variants[2].checked) return rules::Variant::kDorvan;
+  if (ui_->variants[1].checked) return rules::Variant::kDuomar;
+  return rules::Variant::kMerrin;
 }
 
 bool DorvanForm::onePlayer() const {
@@ -236,16 +224,24 @@ bool DorvanForm::timeLimitInForce() const {
 std::optional<forms::TableView> DorvanForm::table(std::string_view name) const {
   auto rowsOf = [](const auto& table) { return forms::TableView::rows2d(table); };
   auto rowOf = [](const auto& values) { return forms::TableView::row(values); };
-  if (name == "lineowner") return rowOf(position_.lineowner);
-  if (name == "sqmarks") return rowsOf(position_.sqmarks);
-  if (name == "cubemarks") return rowsOf(position_.cubemarks);
-  if (name == "claimed") return rowOf(position_.claimed);
+  const rules::Position& position = game_.position;
+  auto marks = [&](rules::BoxKind kind) {
+    const rules::BoxTable& boxes = game3d::kBoard.boxes(kind);
+    return forms::TableView::rows2d(rules::marksTable(game3d::kBoard, position, kind), boxes.count,
+                                    boxes.sides);
+  };
+  if (name == "lineowner")
+    return forms::TableView::row(rules::ownerTable(game3d::kBoard, position), game3d::kLineCount);
+  if (name == "sqmarks") return marks(rules::BoxKind::kSquares);
+  if (name == "cubemarks") return marks(rules::BoxKind::kSolids);
+  if (name == "claimed")
+    return forms::TableView::row(rules::claimedTable(position), game3d::kSquareCount);
   if (name == "sqlines") return rowsOf(game3d::sqlines);
   if (name == "cubelines") return rowsOf(game3d::cubelines);
-  if (name == "redtomove") return forms::TableView::scalar(redtomove_);
-  if (name == "bluestarts") return forms::TableView::scalar(bluestarts_);
+  if (name == "redtomove") return forms::TableView::scalar(game_.redtomove);
+  if (name == "bluestarts") return forms::TableView::scalar(game_.bluestarts);
   if (name == "gamevariant") return forms::TableView::scalar(gamevariant_);
-  if (name == "mover") return forms::TableView::scalar(mover_);
+  if (name == "mover") return forms::TableView::scalar(game_.mover);
   // The last box shown as completed: its lines and the colours they had before the highlight.
   if (name == "boxlines") return rowOf(boxlines_);
   if (name == "savedcolors") return rowOf(savedcolors_);
@@ -261,22 +257,31 @@ std::vector<std::string> DorvanForm::invariantViolations() const {
   using std::to_string;
   const Controls& ui = *ui_;
 
-  const int free = game3d::movesLeft(position_);
+  const rules::Position& position = game_.position;
+  const int free = rules::freeLines(game3d::kBoard, position);
   if (ui.movesLeft.caption != to_string(free))
     fail("Label34 says " + ui.movesLeft.caption + " moves left, " + to_string(free) +
          " lines are free");
-  const auto claimed = std::count(position_.claimed.begin() + 1, position_.claimed.end(), 1);
-  const int scores = counter(ui.blueScore) + counter(ui.redScore);
+  int claimed = 0;
+  for (int box = 1; box <= game3d::kSquareCount; ++box) claimed += position.claimed(box);
+  const int scores = game_.blue.score + game_.red.score;
   if (scores != claimed)
     fail("the scores add up to " + to_string(scores) + ", " + to_string(claimed) +
          " boxes are claimed");
   // One box is worth 1000; four boxes at once 10000, the best rate there is.
-  const int points = counter(ui.bluePoints) + counter(ui.redPoints);
+  const int points = game_.blue.points + game_.red.points;
   if (points % 1000 != 0 || points < 1000 * scores || points > 2500 * scores)
     fail("points " + to_string(points) + " do not fit a score of " + to_string(scores));
-  if ((redtomove_ != 0 && redtomove_ != 1) || (bluestarts_ != 0 && bluestarts_ != 1))
-    fail("redtomove " + to_string(redtomove_) + ", bluestarts " + to_string(bluestarts_));
-  if (ui.redTurn.visible != (redtomove_ == 1) || ui.blueTurn.visible != (redtomove_ == 0))
+  if (ui.blueScore.caption != to_string(game_.blue.score) ||
+      ui.redScore.caption != to_string(game_.red.score) ||
+      ui.bluePoints.caption != to_string(game_.blue.points) ||
+      ui.redPoints.caption != to_string(game_.red.points))
+    fail("the score labels do not show the scores");
+  const int redtomove = game_.redtomove;
+  const int bluestarts = game_.bluestarts;
+  if ((redtomove != 0 && redtomove != 1) || (bluestarts != 0 && bluestarts != 1))
+    fail("redtomove " + to_string(redtomove) + ", bluestarts " + to_string(bluestarts));
+  if (ui.redTurn.visible != (redtomove == 1) || ui.blueTurn.visible != (redtomove == 0))
     fail("the turn signs do not show the side to move");
   if (!ui.variants.contains(gamevariant_) || !ui.variants[gamevariant_].checked ||
       ui.variants[0].checked + ui.variants[1].checked + ui.variants[2].checked != 1)
@@ -285,31 +290,18 @@ std::vector<std::string> DorvanForm::invariantViolations() const {
     fail("not exactly one player mode is checked");
 
   for (int line = 1; line <= game3d::kLineCount; ++line) {
-    const int owner = position_.lineowner[line];
+    const rules::Side owner = position.owner(line);
     const forms::Control& main = ui.mainView[line];
     const forms::Control& reverse = ui.reverseView[line];
-    const bool drawn = owner == game3d::kRed || owner == game3d::kBlue;
-    if (owner != 0 && !drawn) fail("line " + to_string(line) + " has owner " + to_string(owner));
+    const bool drawn = owner != rules::kNobody;
     if ((main.borderWidth == kDrawnWidth) != drawn)
       fail("line " + to_string(line) + " is drawn with width " + to_string(main.borderWidth) +
            " and owner " + to_string(owner));
-    if (drawn && main.color != game3d::lineColour(static_cast<game3d::Side>(owner)))
+    if (drawn && main.color != rules::lineColour(owner))
       fail("line " + to_string(line) + " is not in its owner's colour");
     if (reverse.borderWidth != main.borderWidth || (drawn && reverse.color != main.color))
       fail("line " + to_string(line) + " differs between the main and the reverse view");
   }
-  for (int square = 1; square <= game3d::kSquareCount; ++square)
-    for (int side = 1; side <= game3d::kSquareSides; ++side) {
-      const int mark = position_.sqmarks[square][side];
-      if (mark != 0 && mark != position_.lineowner[game3d::sqlines[square][side]])
-        fail("square " + to_string(square) + " records a side its line's owner did not draw");
-    }
-  for (int cube = 1; cube <= game3d::kCubeCount; ++cube)
-    for (int edge = 1; edge <= game3d::kCubeEdges; ++edge) {
-      const int mark = position_.cubemarks[cube][edge];
-      if (mark != 0 && mark != position_.lineowner[game3d::cubelines[cube][edge]])
-        fail("cube " + to_string(cube) + " records an edge its line's owner did not draw");
-    }
   addViewViolations(problems);
   return problems;
 }

@@ -1,10 +1,9 @@
 #pragma once
 // The 3D game window: the lattice in perspective, its counters, menus and move exchange.
 //
-// The window keeps the game's state as the rules describe it (`lineowner`, `sqmarks`,
-// `cubemarks`, `claimed`, whose turn it is) and shows everything else in its controls: the
-// counters are label captions and are read back from them, the options are menu check marks.
-// The game3d engine works out what a line scores; this class applies it to the window.
+// The game itself (lines, marks, whose turn it is, scores and points) is a rules::Game on the
+// lattice's board; the window shows it in its controls and never reads a caption back. The
+// options are menu check marks.
 
 #include <array>
 #include <optional>
@@ -14,14 +13,18 @@
 
 #include "forms/control_array.h"
 #include "forms/form.h"
-#include "game3d/move_clock.h"
-#include "game3d/position.h"
-#include "game3d/sides.h"
+#include "game3d/board.h"
+#include "rules/colours.h"
+#include "rules/game.h"
+#include "rules/move_clock.h"
+#include "rules/score_lists.h"
 
 namespace dorvan::window3d {
 
 class DorvanForm : public forms::Form {
  public:
+  static constexpr int kTimeLimit = 20000;  // milliseconds for a move against the computer
+
   explicit DorvanForm(forms::Application& app);
 
   // dorvan_form.cpp: loading, the driver's tables and the window's invariants.
@@ -135,18 +138,18 @@ class DorvanForm : public forms::Form {
   // Keeps the window's size and centres it on the screen.
   void centreOnScreen();
   // The variant whose item is checked in the Games menu, as the scoring reads it.
-  game3d::Variant checkedVariant() const;
+  rules::Variant checkedVariant() const;
   bool onePlayer() const;
   bool timeLimitInForce() const;
-  // A counter label's caption as a number (0 when it holds none) and adding to it.
-  static int counter(const forms::Control& label);
-  static void addToCounter(forms::Control& label, int amount);
+  // Writes the scores, points and moves left into their labels.
+  void showScores();
+  void showMovesLeft(int left);
 
   // dorvan_play.cpp
   void invalidmove();
   void showTurn();
   void paintLine(int line, Colour colour);
-  void showCompletedBox(int box, game3d::Variant variant);
+  void showCompletedBox(int box, rules::Variant variant);
   void showbox();
   void restorebox();
   void endOfGame();
@@ -185,12 +188,10 @@ class DorvanForm : public forms::Form {
 
   std::optional<Controls> ui_;
 
-  game3d::Position position_;
-  int mover_ = game3d::kNobody;  // the side that drew the last line
-  int redtomove_ = 0;
+  rules::Game game_;
   int gamevariant_ = 0;
-  int bluestarts_ = 1;
-  game3d::MoveClock clock_{game3d::kTimeLimit3d};
+  rules::MoveClock clock_{kTimeLimit};
+  rules::Totals totals_;
   // The box whose completion is being shown: its lines and the colours they had.
   std::array<int, game3d::kCubeEdges + 1> boxlines_{};
   std::array<Colour, game3d::kCubeEdges + 1> savedcolors_{};

@@ -3,8 +3,8 @@
 
 #include "forms/application.h"
 #include "forms/messages.h"
-#include "game3d/texts.h"
-#include "game3d/turn_flow.h"
+#include "rules/sides.h"
+#include "rules/texts.h"
 #include "window3d/dorvan_form.h"
 #include "window3d/window_texts.h"
 
@@ -12,14 +12,14 @@ namespace dorvan::window3d {
 
 void DorvanForm::game_Click(int index) {
   if (index < 0 || index > 2) return;
-  const game3d::Variant variant = game3d::variantFromIndex(index);
+  const rules::Variant variant = rules::variantFromIndex(index);
   Controls& ui = *ui_;
-  if (!game3d::variantAllowed(variant, ui.players[1].checked)) {
-    forms::tell(app(), game3d::texts::kDuomarNeedsTwoPlayers);
+  if (!rules::variantAllowed(variant, ui.players[1].checked)) {
+    forms::tell(app(), rules::texts::kDuomarNeedsTwoPlayers);
     return;
   }
   for (forms::Control* item : ui.variants) item->checked = item->index == index;
-  ui.variantCaption.caption = game3d::texts::variantCaption(variant);
+  ui.variantCaption.caption = rules::texts::variantCaption(variant);
   gamevariant_ = index;
 }
 
@@ -51,8 +51,8 @@ void DorvanForm::grid_Click() {
 }
 
 void DorvanForm::play_Click() {
-  forms::tell(app(), game3d::texts::kPlayAnyone);
-  forms::tell(app(), game3d::texts::kPlayAnyoneClipboard);
+  forms::tell(app(), texts::kPlayAnyoneAdvice);
+  forms::tell(app(), texts::kPlayAnyoneClipboard);
 }
 
 void DorvanForm::quit_Click() {

@@ -27,7 +27,7 @@ void DorvanForm::ch_Click() {
   ui.movesLeft.visible = item.checked;
   ui.movesLeftCaption.visible = item.checked;
   if (!item.checked) return;
-  ui.movesLeft.caption = std::to_string(game3d::movesLeft(position_));
+  showMovesLeft(rules::freeLines(game3d::kBoard, game_.position));
 }
 
 void DorvanForm::snd_Click() {

@@ -4,10 +4,10 @@
 #include "forms/application.h"
 #include "forms/messages.h"
 #include "game3d/lattice_tables.h"
-#include "game3d/scoring.h"
-#include "game3d/texts.h"
-#include "game3d/turn_flow.h"
 #include "platform/clock.h"
+#include "rules/colours.h"
+#include "rules/score_lists.h"
+#include "rules/texts.h"
 #include "window3d/board_geometry.h"
 #include "window3d/dorvan_form.h"
 #include "window3d/window_texts.h"
@@ -17,15 +17,15 @@ namespace dorvan::window3d {
 namespace {
 
 // The status colour of Red is a darker red than Red's lines.
-constexpr Colour kRedStatus = game3d::kRedStatusColour;
+constexpr Colour kRedStatus = rules::kRedStatusColour;
 
-std::string moveListEntry(std::size_t number, int line, game3d::Side side) {
+std::string moveListEntry(std::size_t number, int line, rules::Side side) {
   std::string entry = std::to_string(number);
   entry += texts::kListGap;
   entry += game3d::startPoint(line);
   entry += texts::kListTo;
   entry += game3d::endPoint(line);
-  entry += side == game3d::kRed ? texts::kRedTag : texts::kBlueTag;
+  entry += side == rules::kRed ? texts::kRedTag : texts::kBlueTag;
   return entry;
 }
 
@@ -51,21 +51,18 @@ void DorvanForm::Label22_Click(int index) {
 
 void DorvanForm::playLine(int line, bool chosenOnBoard) {
   if (!game3d::isLine(line)) return;
-  if (!game3d::isFree(position_, line)) {
+  if (!game_.position.isFree(line)) {
     invalidmove();
     return;
   }
-  const game3d::TurnChange turn = game3d::passTurn(redtomove_);
-  redtomove_ = turn.redtomove;
-  mover_ = turn.mover;
+  const rules::Side mover = rules::passTurn(game_);
   showTurn();
-  paintLine(line, game3d::lineColour(turn.mover));
-  position_.lineowner[line] = turn.mover;
+  paintLine(line, rules::lineColour(mover));
+  rules::drawLine(game_, line, rules::marksOf(rules::variantFromIndex(gamevariant_)));
   if (chosenOnBoard) markmov(line);
   forms::Control& list = ui_->moveList;
-  list.items.push_back(moveListEntry(list.items.size() + 1, line, turn.mover));
+  list.items.push_back(moveListEntry(list.items.size() + 1, line, mover));
   ui_->lastFrom.caption.clear();
-  game3d::recordLine(position_, game3d::variantFromIndex(gamevariant_), line, turn.mover);
   aftermove();
 }
 
@@ -73,14 +70,14 @@ void DorvanForm::invalidmove() {
   Controls& ui = *ui_;
   ui.lastFrom.caption = texts::kBlankPoint;
   setFocus(ui.restingFocus);
-  forms::tell(app(), game3d::texts::kInvalidMove);
+  forms::tell(app(), texts::kInvalidMove);
   ui.entry.caption.clear();
   setFocus(ui.entry);
 }
 
 void DorvanForm::showTurn() {
-  ui_->redTurn.visible = redtomove_ == 1;
-  ui_->blueTurn.visible = redtomove_ == 0;
+  ui_->redTurn.visible = game_.redtomove == 1;
+  ui_->blueTurn.visible = game_.redtomove == 0;
 }
 
 void DorvanForm::paintLine(int line, Colour colour) {
@@ -95,7 +92,7 @@ void DorvanForm::paintLine(int line, Colour colour) {
 void DorvanForm::anpaint(int ant) {
   if (!game3d::isLine(ant)) return;
   const Colour status = ui_->status.forecolor;
-  const Colour colour = status == kRedStatus ? game3d::kRedLineColour : status;
+  const Colour colour = status == kRedStatus ? rules::kRedLineColour : status;
   for (int element : kInversePaint[ant]) {
     if (element == 0) break;
     forms::Control& segment = ui_->inverseView[element];
@@ -131,32 +128,31 @@ void DorvanForm::aftermove(bool afterComputerTake) {
   }
   setFocus(ui.restingFocus);
 
-  const game3d::Variant variant = checkedVariant();
-  const game3d::MoveScore score =
-      game3d::scoreMove(position_, variant, static_cast<game3d::Side>(mover_), redtomove_);
-  if (score.completed > 0) {
+  const rules::Variant variant = checkedVariant();
+  const rules::MoveScore score = rules::scoreMove(game3d::kBoard, game_, variant);
+  const bool scored = score.completed.count > 0;
+  if (scored) {
     if (onePlayer() && timeLimitInForce()) restartMoveClock();
-    redtomove_ = score.redtomove;
-    addToCounter(score.scorer == game3d::kBlue ? ui.blueScore : ui.redScore, score.completed);
     showTurn();
     ui.lastFrom.caption = texts::kBlankPoint;
-    addToCounter(mover_ == game3d::kRed ? ui.redPoints : ui.bluePoints, score.points);
+    showScores();
   }
   forms::Control& status = ui.status;
   status.caption = score.status;
-  if (score.statusColour) status.forecolor = *score.statusColour;
-  if (score.completed == 0 && onePlayer() && timeLimitInForce()) restartMoveClock();
+  // A side that scores and goes again keeps the colour of the status line.
+  if (!scored || rules::ownLinesOnly(variant)) status.forecolor = rules::statusColour(score.next);
+  if (!scored && onePlayer() && timeLimitInForce()) restartMoveClock();
 
-  for (int box : score.boxes) showCompletedBox(box, variant);
+  for (int box : score.completed) showCompletedBox(box, variant);
 
-  const int left = game3d::movesLeft(position_);
-  ui.movesLeft.caption = std::to_string(left);
+  const int left = rules::freeLines(game3d::kBoard, game_.position);
+  showMovesLeft(left);
   if (left == 0) {
     endOfGame();
     return;
   }
   viewrefresh();
-  if (game3d::computerToMove(onePlayer(), redtomove_, variant)) {
+  if (rules::computerToMove(onePlayer(), game_.redtomove, variant)) {
     computerMove();
     return;
   }
@@ -165,12 +161,11 @@ void DorvanForm::aftermove(bool afterComputerTake) {
   if (isShown(entry)) setFocus(entry);
 }
 
-void DorvanForm::showCompletedBox(int box, game3d::Variant variant) {
-  position_.claimed[box] = 1;
-  const auto lines = game3d::boxLines(variant, box);
-  boxSlots_ = static_cast<int>(lines.size());
+void DorvanForm::showCompletedBox(int box, rules::Variant variant) {
+  const rules::BoxTable& boxes = game3d::kBoard.boxes(variant);
+  boxSlots_ = boxes.sides;
   for (int slot = 1; slot <= boxSlots_; ++slot) {
-    boxlines_[slot] = lines[slot - 1];
+    boxlines_[slot] = boxes.lines[box][slot];
     savedcolors_[slot] = ui_->mainView[boxlines_[slot]].color;
   }
   if (ui_->soundItem.checked) app().platform().beep();
@@ -178,7 +173,7 @@ void DorvanForm::showCompletedBox(int box, game3d::Variant variant) {
   showbox();
   viewrefresh();
   // A square stays lit until half a second past the nearest whole second, a cube a second past.
-  platform::pauseToRoundedSecondPlus(app().platform(), game3d::scoresCubes(variant) ? 1.0 : 0.5,
+  platform::pauseToRoundedSecondPlus(app().platform(), rules::scoresSquares(variant) ? 0.5 : 1.0,
                                      platform::PauseKind::NoInput);
   restorebox();
   viewrefresh();
@@ -187,7 +182,7 @@ void DorvanForm::showCompletedBox(int box, game3d::Variant variant) {
 
 void DorvanForm::showbox() {
   for (int slot = 1; slot <= boxSlots_; ++slot)
-    ui_->mainView[boxlines_[slot]].color = game3d::kHighlightColour;
+    ui_->mainView[boxlines_[slot]].color = rules::kHighlightColour;
 }
 
 void DorvanForm::restorebox() {
@@ -197,17 +192,14 @@ void DorvanForm::restorebox() {
 
 void DorvanForm::endOfGame() {
   Controls& ui = *ui_;
-  const int bluePoints = counter(ui.bluePoints);
-  const int redPoints = counter(ui.redPoints);
-  const int blueScore = counter(ui.blueScore);
-  const int redScore = counter(ui.redScore);
   // The verdict stands over the drawing while the question is asked.
   forms::Control& verdict = ui.verdict;
-  verdict.caption = std::string(game3d::texts::pointsResult(bluePoints, redPoints)) + "\n" +
-                    std::string(game3d::texts::scoreResult(blueScore, redScore));
+  verdict.caption = std::string(rules::texts::pointsResult(game_.blue.points, game_.red.points)) +
+                    "\n" +
+                    std::string(rules::texts::scoreResult(game_.blue.score, game_.red.score));
   verdict.visible = true;
   const platform::Answer again = app().platform().messageBox(
-      std::string(game3d::texts::kPlayAgain), std::string(game3d::texts::kPlayAgainTitle),
+      std::string(rules::texts::kPlayAgain), std::string(rules::texts::kPlayAgainTitle),
       platform::Buttons::YesNo, platform::Icon::Question, 2);
   if (again != platform::Answer::Yes) app().end();
   cuscore_Click();
@@ -218,8 +210,7 @@ void DorvanForm::endOfGame() {
 void DorvanForm::new_Click() {
   Controls& ui = *ui_;
   ui.sidePanel.visible = false;
-  const game3d::GameStart start = game3d::newGameStart(bluestarts_);
-  bluestarts_ = start.bluestarts;
+  const bool redOpens = rules::newGame(game_);
   const bool twoPlayers = ui.players[1].checked;
   ui.players[0].checked = !twoPlayers;
   ui.players[1].checked = twoPlayers;
@@ -227,20 +218,17 @@ void DorvanForm::new_Click() {
   viewrefresh();
   setMenusEnabled(true);
   resetDrawing();
-  position_ = {};
-  for (forms::Control* counter : {&ui.blueScore, &ui.redScore, &ui.bluePoints, &ui.redPoints})
-    counter->caption = std::string(texts::kZero);
+  showScores();
   ui.moveList.items.clear();
-  ui.status.forecolor = game3d::kBlueStatusColour;
-  ui.status.caption = game3d::texts::kStartPlaying;
-  ui.movesLeft.caption = std::to_string(game3d::kLineCount);
+  ui.status.forecolor = rules::kBlueStatusColour;
+  ui.status.caption = rules::texts::kStartPlaying;
+  showMovesLeft(game3d::kLineCount);
   ui.verdict.visible = false;
   ui.verdict.caption.clear();
-  redtomove_ = start.redtomove;
   showTurn();
   // When Red opens, the after-move procedure runs at once: it announces Red's turn and, against
   // the computer, lets it draw the first line.
-  if (redtomove_ == 1) aftermove();
+  if (redOpens) aftermove();
 }
 
 void DorvanForm::resetDrawing() {
@@ -250,6 +238,18 @@ void DorvanForm::resetDrawing() {
     setSegment(ui.reverseView[k], kReverseView[k]);
     setSegment(ui.inverseView[k], kInverseView[k]);
   }
+}
+
+void DorvanForm::showScores() {
+  Controls& ui = *ui_;
+  ui.blueScore.caption = std::to_string(game_.blue.score);
+  ui.redScore.caption = std::to_string(game_.red.score);
+  ui.bluePoints.caption = std::to_string(game_.blue.points);
+  ui.redPoints.caption = std::to_string(game_.red.points);
+}
+
+void DorvanForm::showMovesLeft(int left) {
+  ui_->movesLeft.caption = std::to_string(left);
 }
 
 void DorvanForm::setMenusEnabled(bool enabled) {

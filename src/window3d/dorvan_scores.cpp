@@ -2,18 +2,19 @@
 // record of the rounds played since the window opened, with its totals.
 
 #include "forms/application.h"
-#include "game3d/score_lists.h"
-#include "game3d/texts.h"
+#include "rules/score_lists.h"
+#include "rules/texts.h"
 #include "window3d/dorvan_form.h"
+#include "window3d/window_texts.h"
 
 namespace dorvan::window3d {
 
 void DorvanForm::high_Click() {
   Controls& ui = *ui_;
-  ui.sidePanelTitle.caption = game3d::texts::kHighScoresTitle;
+  ui.sidePanelTitle.caption = texts::kHighScoresTitle;
   ui.highScores.visible = true;
   ui.sidePanel.visible = true;
-  ui.highScores.items = game3d::highScoreEntries();
+  ui.highScores.items = rules::highScoreEntries();
   widenForPanels();
 }
 
@@ -34,14 +35,9 @@ void DorvanForm::cuscore_Click() {
 
 void DorvanForm::addRound() {
   Controls& ui = *ui_;
-  const int blue = counter(ui.blueScore);
-  const int red = counter(ui.redScore);
-  forms::Control& list = ui.rounds;
-  list.items.push_back(game3d::roundLine(game3d::nextRound(list.items.size()), blue, red));
-  addToCounter(ui.blueTotal, blue);
-  addToCounter(ui.redTotal, red);
-  list.items.push_back(game3d::subtotalLine(counter(ui.blueTotal), counter(ui.redTotal)));
-  list.items.push_back(" ");
+  rules::addRound(ui.rounds.items, totals_, game_.blue.score, game_.red.score);
+  ui.blueTotal.caption = std::to_string(totals_.blue);
+  ui.redTotal.caption = std::to_string(totals_.red);
 }
 
 }  // namespace dorvan::window3d

@@ -14,20 +14,20 @@
 #include <string_view>
 
 #include "forms/control_spec.h"
-#include "game3d/move_clock.h"
-#include "game3d/sides.h"
-#include "game3d/texts.h"
+#include "rules/colours.h"
+#include "rules/move_clock.h"
+#include "rules/texts.h"
 #include "window3d/window_texts.h"
 
 namespace dorvan::window3d {
 
 namespace layout {
 
-inline constexpr Colour kRedText = game3d::kRedStatusColour;
-inline constexpr Colour kBlueText = game3d::kBlueStatusColour;
+inline constexpr Colour kRedText = rules::kRedStatusColour;
+inline constexpr Colour kBlueText = rules::kBlueStatusColour;
 inline constexpr Colour kNote = 0xC0FFFF;  // pale yellow behind the end-of-game verdict
-inline constexpr Colour kTimeLeft = game3d::kClockTimeLeftColour;
-inline constexpr Colour kTimeUsed = game3d::kClockTimeUsedColour;
+inline constexpr Colour kTimeLeft = rules::kClockTimeLeftColour;
+inline constexpr Colour kTimeUsed = rules::kClockTimeUsedColour;
 inline constexpr int kLabel = 240;     // height of a one-line label
 inline constexpr int kTop = 45;        // first row of the top band
 inline constexpr int kTop2 = 315;      // second row
@@ -175,7 +175,7 @@ inline constexpr auto kControls = std::to_array<forms::ControlSpec>({
      .alignment = 1},
     // Status line and last move.
     {.name = "Label33",
-     .caption = game3d::texts::kStartPlaying,
+     .caption = rules::texts::kStartPlaying,
      .left = 960,
      .top = layout::kBottom,
      .width = 3960,

@@ -1,7 +1,7 @@
 #pragma once
 // The texts of the 3D window itself: its caption, the captions of its controls and menus, and
-// the pieces of a move-list line. The texts of the rules (status lines, messages, verdicts) are
-// the game's and live in game3d/texts.h.
+// the pieces of a move-list line, and the messages only this window gives. The texts both
+// windows share (status lines, verdicts, the end of a game) are in rules/texts.h.
 
 #include <array>
 #include <string_view>
@@ -45,6 +45,24 @@ inline constexpr std::string_view kListGap = "   ";
 inline constexpr std::string_view kListTo = " to ";
 inline constexpr std::string_view kRedTag = "  --Red--";
 inline constexpr std::string_view kBlueTag = "  --Blue--";
+
+// Messages of this window.
+inline constexpr std::string_view kInvalidMove = "   Invalid move!";
+inline constexpr std::string_view kNoGoodMoves = "No good moves left";
+inline constexpr std::string_view kHighScoresTitle = "High Scores";
+// "&Play anyone anywhere" shows these two, one after the other.
+inline constexpr std::string_view kPlayAnyoneAdvice =
+    "   Though this is not the network version, you can play against anyone anywhere in the "
+    "world over the Internet, via the IRC, Messenger, Cserve's CB sim, AOL instant messaging, or "
+    "just plain over the phone. Simply write or tell the other person your last move and, using "
+    "the grid, enter in their last moves.";
+inline constexpr std::string_view kPlayAnyoneClipboard =
+    "   When in two player mode, the program automatically copies your last move to the "
+    "clipboard, all you need to do is paste the move into your instant messaging program and "
+    "click 'Send'. For the other player's moves when you recieve them, all you need to do is "
+    "type it as you see it or copy it to the clipboard (select the text, right click it, and "
+    "then select 'Copy') and now you can use the new single click 'paste and make move' button "
+    "from within this program to add their moves.";
 
 // Going back to one player while the two-player variant is chosen.
 inline constexpr std::string_view kDuomarStaysTwoPlayer = "   Duomar is a two player game only.";

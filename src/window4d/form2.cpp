@@ -161,13 +161,11 @@ void Form2::wireHandlers() {
 
 void Form2::Form_Load() {
   Controls& ui = *ui_;
-  clock_ = game3d::MoveClock(game3d::kTimeLimit4d);
   const platform::ScreenSize screen = app().platform().screenSize();
   width = screen.width;
   height = screen.height - 500;
   ui.rounds.items.emplace_back();
   quecheat();
-  game_.bluestarts = 1;
   for (int frame = 1; frame <= kFrameCount; ++frame) homecolours_[frame] = ui.L[frame][1].color;
   for (forms::Control* p : ui.pow) p->visible = ui.showAsDashes.value == 1;
   left = (screen.width - width) / 2;
@@ -185,14 +183,13 @@ void Form2::Form_Load() {
     ui.label2[k].left = label2[k].rect.left;
     ui.label2[k].top = label2[k].rect.top;
   }
-  settables();
   ui.showDots.value = 0;  // "Show dots" does nothing more when it is cleared
   if (app().levelFlag == 1) opmen_Click(8);
 }
 
 Variant Form2::variant() const {
   for (int k = 0; k <= 2; ++k)
-    if (ui_->variants[k].checked) return game3d::variantFromIndex(k);
+    if (ui_->variants[k].checked) return rules::variantFromIndex(k);
   return Variant::kMerrin;
 }
 

@@ -3,10 +3,10 @@
 // a small diagram of it, the click targets over the drawing, the status and score labels, the
 // turning buttons and view options, the cumulative scores and the menu bar.
 //
-// The game itself (`lineowner`, the marks, whose turn it is, scores and points) is a
-// game4d::Position; the window draws it. A drawn line is the border width of the drawing lines
-// at its screen position, the cell a frame shows is its border colour, and a click names the
-// line whose cells' colours meet where it landed.
+// The game itself (`lineowner`, the marks, whose turn it is, scores and points) is a rules::Game
+// on the tesseract's board; the window draws it. A drawn line is the border width of the drawing
+// lines at its screen position, the cell a frame shows is its border colour, and a click names
+// the line whose cells' colours meet where it landed.
 
 #include <array>
 #include <functional>
@@ -17,11 +17,13 @@
 
 #include "forms/control_array.h"
 #include "forms/form.h"
-#include "game3d/move_clock.h"
+#include "game4d/board.h"
 #include "game4d/cells.h"
-#include "game4d/game.h"
 #include "game4d/incidence.h"
 #include "game4d/positions.h"
+#include "rules/game.h"
+#include "rules/move_clock.h"
+#include "rules/score_lists.h"
 #include "view4d/orientation.h"
 #include "view4d/turn_buttons.h"
 
@@ -29,11 +31,12 @@ namespace dorvan::window4d {
 
 // The window draws and plays the engine's tesseract: its names are this window's vocabulary.
 using namespace game4d;
+using rules::Variant;
 
 class Form2 : public forms::Form {
  public:
-  static constexpr int kSquareLineRows = 42;
   static constexpr int kFlashSlots = 12;
+  static constexpr int kTimeLimit = 30000;  // milliseconds for a move against the computer
 
   explicit Form2(forms::Application& app);
 
@@ -82,8 +85,6 @@ class Form2 : public forms::Form {
   void Command2_Click(int index);
 
   // form2_highlight.cpp: procedures that moves, menus and turning share.
-  // Fills `sqlines` and `celllines` from the tesseract's tables.
-  void settables();
   // Lights the highlights of the screen positions in `flashlist` (4 of them, 12 in the Dorvan
   // variant) in green; with Cheat on, also the diagram elements of square `n`.
   void flashon(int n);
@@ -164,6 +165,8 @@ class Form2 : public forms::Form {
   void whenIdle(std::function<void()> command);
   void scoreAndPass();
   void flashUnit(int unit);
+  // No line is left in play.
+  bool gameOver() const;
   void endOfGame();
   void addRound();
   void newGame();
@@ -203,22 +206,21 @@ class Form2 : public forms::Form {
 
   std::optional<Controls> ui_;
 
-  Position game_;
+  rules::Game game_;
   view4d::Orientation orientation_ = view4d::kHome;
   // The drawing lines that the pair boxes have dotted, [view][frame][element] (main view 0).
   std::array<std::array<std::array<bool, kElementsPerFrame + 1>, kFrameCount + 1>, 2> pairDotted_{};
   // The red frame's lines that a pair box click has hidden.
   std::array<bool, 4> redLineHidden_{};
-  game3d::MoveClock clock_{0};
+  rules::MoveClock clock_{kTimeLimit};
+  rules::Totals totals_;
   int locateonly_ = 0;
   int locatedpos_ = 0;
   // The move procedure is running; commands that arrive meanwhile wait in `later_`.
   int moving_ = 0;
   std::vector<std::function<void()>> later_;
 
-  // The window's incidence tables and the frames' colours as read when the window loaded.
-  std::array<std::array<int, kLinesPerSquare + 1>, kSquareLineRows + 1> sqlines_{};
-  std::array<std::array<int, kLinesPerCell + 1>, kCellRows + 1> celllines_{};
+  // The frames' colours as read when the window loaded.
   std::array<Colour, kFrameCount + 1> homecolours_{};
 };
 

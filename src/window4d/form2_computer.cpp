@@ -2,10 +2,11 @@
 // cells now meet on the (possibly turned) drawing, shown green for a second and drawn there as
 // Red's. The window takes no input while the computer thinks.
 
-#include "ai4d/computer.h"
 #include "forms/application.h"
-#include "game3d/texts.h"
 #include "platform/clock.h"
+#include "rules/colours.h"
+#include "rules/computer.h"
+#include "rules/texts.h"
 #include "window4d/form2.h"
 #include "window4d/line_widths.h"
 
@@ -22,17 +23,18 @@ void waitASecond(forms::Application& app) {
 void Form2::computerMove() {
   if (!onePlayer() || game_.redtomove != 1) return;
   const Variant played = variant();
-  const ai4d::Choice choice =
-      ai4d::chooseLine(game_, played, halfLevelOn(), [this] { return app().random().next(); });
+  const rules::ComputerMove choice = rules::chooseComputerMove(
+      kBoard, game_.position, played, computerPolicy(played, halfLevelOn()),
+      [this] { return app().random().next(); });
   game_.sidecount = choice.sidecount;
-  if (choice.play == ai4d::Play::kNone) return;
+  if (choice.play == rules::ComputerPlay::kNone) return;
   game_.redtomove = 0;
   const int line = choice.line;
 
-  if (choice.play == ai4d::Play::kComplete) {
+  if (choice.play == rules::ComputerPlay::kTake) {
     // A cell is a bigger catch: it gets a second look before it is scored.
     int shownAt = 0;
-    if (scoresCells(played)) {
+    if (!rules::scoresSquares(played)) {
       locateonly_ = 1;
       findclik(line, 0, 0, 0);
       locateonly_ = 0;
@@ -42,13 +44,13 @@ void Form2::computerMove() {
     findclik(line, 0, 0, 0);
     if (ui_->pow.contains(shownAt)) {
       forms::Control& highlight = ui_->pow[shownAt];
-      highlight.color = game3d::kHighlightColour;
+      highlight.color = rules::kHighlightColour;
       repaintpow();
       waitASecond(app());
-      highlight.color = game3d::kRedLineColour;
+      highlight.color = rules::kRedLineColour;
       highlight.borderWidth = widths::kHighlightMain;
     }
-    drawComputerLine(game_, line, played);
+    rules::drawComputerLine(game_, line, played);
     movescore();  // Red's unit: scored, and Red moves again
     return;
   }
@@ -59,13 +61,13 @@ void Form2::computerMove() {
     stopMoveClock();
     restartMoveClock();
   }
-  drawComputerLine(game_, line, played);
+  rules::drawComputerLine(game_, line, played);
   ui_->redTurn.visible = false;
   ui_->blueTurn.visible = true;
-  ui_->status.caption = game3d::texts::moveStatus(played, 0, game3d::kRed, game3d::kBlue);
-  ui_->status.forecolor = game3d::kBlueStatusColour;
+  ui_->status.caption = rules::texts::moveStatus(played, 0, rules::kRed, rules::kBlue);
+  ui_->status.forecolor = rules::kBlueStatusColour;
   // At the "1/2 Level" the computer's line can be the last one in play.
-  if (gameOver(game_, halfLevelOn())) endOfGame();
+  if (gameOver()) endOfGame();
 }
 
 void Form2::findclik(int fdc, int adc, int bdc, int cdc) {
@@ -93,13 +95,13 @@ void Form2::goclick(int fdc) {
   forms::Control& second = ui.slam[fdc];
   for (forms::Control* shown : {&main, &second}) {
     shown->visible = true;
-    shown->color = game3d::kHighlightColour;
+    shown->color = rules::kHighlightColour;
   }
   main.borderWidth = widths::kComputerMain;
   second.borderWidth = widths::kComputerSecond;
   repaintpow();
   waitASecond(app());
-  for (forms::Control* shown : {&main, &second}) shown->color = game3d::kRedLineColour;
+  for (forms::Control* shown : {&main, &second}) shown->color = rules::kRedLineColour;
   main.borderWidth = widths::kHighlightMain;
   second.borderWidth = widths::kHighlightSecond;
   if (drawingLine(true, drawinglines(fdc)[0]).borderWidth == widths::kDrawn) return;

@@ -1,6 +1,6 @@
 // The tesseract window's drawing: both views, the small diagram, highlights and click targets.
 
-#include "game3d/sides.h"
+#include "rules/colours.h"
 #include "window4d/centre_lines.h"
 #include "window4d/click_targets.h"
 #include "window4d/diagram.h"
@@ -69,7 +69,7 @@ void Form2::addHighlights() {
     for (int position = 1; position <= kPositionCount; ++position) {
       forms::Control& c = add(ControlKind::Line, main ? "pow" : "slam", position);
       setSegment(c, centreLine(view, position));
-      c.color = game3d::kRedLineColour;
+      c.color = rules::kRedLineColour;
       c.borderWidth = main ? 7 : 6;
       c.style = main ? forms::LineStyle::Solid : forms::LineStyle::Dot;
       c.visible = false;

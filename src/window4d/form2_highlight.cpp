@@ -1,8 +1,8 @@
-// The small procedures that moves, menus and turning share: filling the window's incidence
-// tables, flashing a completed unit, the hidden corner of the accurate 4D view and the diagram's
-// Cheat styling. None of them touches the game's state.
+// The small procedures that moves, menus and turning share: flashing a completed unit, the hidden
+// corner of the accurate 4D view and the diagram's Cheat styling. None of them touches the game's
+// state.
 
-#include "game3d/sides.h"
+#include "rules/colours.h"
 #include "window4d/diagram.h"
 #include "window4d/form2.h"
 
@@ -10,19 +10,14 @@ namespace dorvan::window4d {
 
 namespace {
 
-constexpr Colour kFlashColour = game3d::kHighlightColour;
+constexpr Colour kFlashColour = rules::kHighlightColour;
 // A diagram element that is green already flashes in yellow instead.
 constexpr Colour kFlashOnGreen = 0x00FFFF;
 
 }  // namespace
 
-void Form2::settables() {
-  for (int square = 1; square <= kSquareCount; ++square) sqlines_[square] = sqlines[square];
-  for (int cell = 1; cell <= kCellCount; ++cell) celllines_[cell] = celllines[cell];
-}
-
 void Form2::flashon(int n) {
-  const int count = linesPerUnit(variant());
+  const int count = kBoard.boxes(variant()).sides;
   for (int i = 1; i <= count; ++i) {
     const int position = flashlist[i];
     if (!isPosition(position)) continue;
@@ -31,14 +26,14 @@ void Form2::flashon(int n) {
   }
   if (!ui_->cheat.checked || !isSquare(n)) return;
   for (int k = 1; k <= kLinesPerSquare; ++k) {
-    const DiagramElement element = screenpositions[sqlines_[n][k]].diagram;
+    const DiagramElement element = screenpositions[sqlines[n][k]].diagram;
     diagramElement(element).color =
         diagramColour(element) == kFlashColour ? kFlashOnGreen : kFlashColour;
   }
 }
 
 void Form2::flashoff(int n) {
-  const int count = linesPerUnit(variant());
+  const int count = kBoard.boxes(variant()).sides;
   for (int i = 1; i <= count; ++i) {
     const int position = flashlist[i];
     if (!isPosition(position)) continue;
@@ -47,7 +42,7 @@ void Form2::flashoff(int n) {
   }
   if (!ui_->cheat.checked || !isSquare(n)) return;
   for (int k = 1; k <= kLinesPerSquare; ++k) {
-    const DiagramElement element = screenpositions[sqlines_[n][k]].diagram;
+    const DiagramElement element = screenpositions[sqlines[n][k]].diagram;
     diagramElement(element).color = diagramColour(element);
   }
 }

@@ -3,7 +3,7 @@
 
 #include "forms/application.h"
 #include "forms/messages.h"
-#include "game3d/texts.h"
+#include "rules/texts.h"
 #include "startup/about/about_form.h"
 #include "startup/help.h"
 #include "window4d/form2.h"
@@ -128,11 +128,11 @@ void Form2::Check1_Click(int index) {
 void Form2::game_Click(int index) {
   if (index < 0 || index > 2) return;
   if (index == 1 && onePlayer()) {
-    tell(app(), game3d::texts::kDuomarNeedsTwoPlayers);
+    tell(app(), rules::texts::kDuomarNeedsTwoPlayers);
     return;
   }
   for (int k = 0; k < 3; ++k) ui_->variants[k].checked = k == index;
-  ui_->variantCaption.caption = game3d::texts::variantCaption(game3d::variantFromIndex(index));
+  ui_->variantCaption.caption = rules::texts::variantCaption(rules::variantFromIndex(index));
 }
 
 void Form2::msc_Click() {

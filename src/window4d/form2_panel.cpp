@@ -1,8 +1,8 @@
 // The tesseract window's panel: scores, clock, turning buttons, view options, cumulative scores.
 
-#include "game3d/move_clock.h"
-#include "game3d/sides.h"
-#include "game3d/texts.h"
+#include "rules/colours.h"
+#include "rules/move_clock.h"
+#include "rules/texts.h"
 #include "view4d/pair_boxes.h"
 #include "window4d/form2.h"
 #include "window4d/form2_controls.h"
@@ -47,8 +47,8 @@ void Form2::addScores() {
       .alignment = 1;
 
   forms::Control& variant =
-      label("Label36", forms::kNoIndex, game3d::texts::variantCaption(game3d::Variant::kMerrin),
-            120, kBandTop, 3000);
+      label("Label36", forms::kNoIndex, rules::texts::variantCaption(rules::Variant::kMerrin), 120,
+            kBandTop, 3000);
   variant.fontSize = 9;
   variant.fontBold = true;
 
@@ -65,9 +65,9 @@ void Form2::addScores() {
     int top;
     bool toMove;
   } rows[] = {
-      {"Label31", "Label5", "Label27", "Label29", "Label4", texts::kBlue, game3d::kBlueStatusColour,
+      {"Label31", "Label5", "Label27", "Label29", "Label4", texts::kBlue, rules::kBlueStatusColour,
        kBandRow2, true},
-      {"Label32", "Label6", "Label28", "Label30", "Label3", texts::kRed, game3d::kRedStatusColour,
+      {"Label32", "Label6", "Label28", "Label30", "Label3", texts::kRed, rules::kRedStatusColour,
        kBandRow3, false},
   };
   for (const auto& row : rows) {
@@ -87,10 +87,10 @@ void Form2::addScores() {
     turn.visible = row.toMove;
   }
 
-  forms::Control& status = label("Label33", forms::kNoIndex, texts::kStartPlaying, kStatusLeft,
-                                 kBandRow2, kRightOfMain - kStatusLeft);
+  forms::Control& status = label("Label33", forms::kNoIndex, rules::texts::kStartPlaying,
+                                 kStatusLeft, kBandRow2, kRightOfMain - kStatusLeft);
   status.height = 285;
-  status.forecolor = game3d::kBlueStatusColour;
+  status.forecolor = rules::kBlueStatusColour;
   status.fontSize = 10;
   status.fontBold = true;
 
@@ -100,13 +100,13 @@ void Form2::addScores() {
   timeCaption.height = 195;
   forms::Control& track = add(ControlKind::PictureBox, "Picture5");
   setPlace(track, kStatusLeft + 1560, kBandRow3 + 90, kClockWidth, kClockHeight);
-  track.backcolor = game3d::kClockTimeLeftColour;
+  track.backcolor = rules::kClockTimeLeftColour;
   forms::Control& bar = add(ControlKind::PictureBox, "Picture6");
   setPlace(bar, kClockWidth, 0, kClockWidth, kClockHeight);
   bar.container = "Picture5";
-  bar.backcolor = game3d::kClockTimeUsedColour;
+  bar.backcolor = rules::kClockTimeUsedColour;
   forms::Control& timer = add(ControlKind::Timer, "Timer1");
-  timer.interval = game3d::kTickMs;
+  timer.interval = rules::kTickMs;
   timer.enabled = false;
 
   // The verdicts of a finished game stand over the drawing while the question is asked.
@@ -218,8 +218,8 @@ void Form2::addCumulativeScores() {
     Colour colour;
     int total;
     int left;
-  } totals[] = {{"Label20", texts::kBluePoints, game3d::kBlueStatusColour, 5, 120},
-                {"Label23", texts::kRedPoints, game3d::kRedStatusColour, 6, 2520}};
+  } totals[] = {{"Label20", texts::kBluePoints, rules::kBlueStatusColour, 5, 120},
+                {"Label23", texts::kRedPoints, rules::kRedStatusColour, 6, 2520}};
   for (const auto& side : totals) {
     inPanel(ControlKind::Label, side.heading, forms::kNoIndex, side.text, side.left, kTotalsTop,
             1080, layout::kLabelHeight)

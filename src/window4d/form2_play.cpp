@@ -6,10 +6,10 @@
 
 #include "forms/application.h"
 #include "forms/messages.h"
-#include "game3d/score_lists.h"
-#include "game3d/texts.h"
 #include "game4d/colour_lookup.h"
 #include "platform/clock.h"
+#include "rules/colours.h"
+#include "rules/texts.h"
 #include "window4d/click_targets.h"
 #include "window4d/diagram.h"
 #include "window4d/form2.h"
@@ -48,11 +48,11 @@ void Form2::Label2_Click(int index) {
   const int line =
       lineFromColours(drawingLine(true, lines[0]).color, drawingLine(true, lines[1]).color,
                       drawingLine(true, lines[2]).color);
-  if (line == 0 || game_.lineowner[line] != 0) return;
+  if (line == 0 || !game_.position.isFree(line)) return;
 
-  const Side mover = passTurn(game_);
+  const rules::Side mover = rules::passTurn(game_);
   showTurnSigns();
-  const Colour highlight = game3d::lineColour(mover);
+  const Colour highlight = rules::lineColour(mover);
   for (forms::Control* shown : {&ui.pow[position], &ui.slam[position]}) {
     shown->color = highlight;
     shown->visible = true;
@@ -65,8 +65,7 @@ void Form2::Label2_Click(int index) {
 }
 
 void Form2::gridbang(int gdb) {
-  drawLine(game_, gdb);
-  settables();
+  rules::drawLine(game_, gdb, rules::Marks::kBoth);
 }
 
 void Form2::drawPosition(int position) {
@@ -108,15 +107,15 @@ void Form2::scoreAndPass() {
       diagramElement(element).borderWidth = 1;
     }
   }
-  const MoveScore score = scoreMove(game_, variant());
+  const rules::MoveScore score = rules::scoreMove(kBoard, game_, variant());
   if (onePlayer() && timeLimitInForce()) restartMoveClock();
   showTurnSigns();
   showScores();
   ui.status.caption = score.status;
-  ui.status.forecolor = game3d::statusColour(score.next);
-  for (int k = 0; k < score.completed; ++k) flashUnit(score.units[k]);
+  ui.status.forecolor = rules::statusColour(score.next);
+  for (int unit : score.completed) flashUnit(unit);
 
-  if (gameOver(game_, halfLevelOn())) {
+  if (gameOver()) {
     endOfGame();
     return;
   }
@@ -124,11 +123,10 @@ void Form2::scoreAndPass() {
 }
 
 void Form2::flashUnit(int unit) {
-  const Variant played = variant();
-  const int count = linesPerUnit(played);
+  const rules::BoxTable& units = kBoard.boxes(variant());
   locateonly_ = 1;
-  for (int k = 1; k <= count; ++k) {
-    findclik(scoresCells(played) ? celllines_[unit][k] : sqlines_[unit][k], 0, 0, 0);
+  for (int k = 1; k <= units.sides; ++k) {
+    findclik(units.lines[unit][k], 0, 0, 0);
     flashlist[k] = locatedpos_;
     flashcolours[k] = ui_->pow.contains(locatedpos_) ? ui_->pow[locatedpos_].color : 0;
   }
@@ -141,12 +139,12 @@ void Form2::flashUnit(int unit) {
 
 void Form2::endOfGame() {
   Controls& ui = *ui_;
-  ui.verdict.caption = std::string(game3d::texts::pointsResult(game_.bluePoints, game_.redPoints)) +
-                       "\n" +
-                       std::string(game3d::texts::scoreResult(game_.blueScore, game_.redScore));
+  ui.verdict.caption =
+      std::string(rules::texts::pointsResult(game_.blue.points, game_.red.points)) + "\n" +
+      std::string(rules::texts::scoreResult(game_.blue.score, game_.red.score));
   ui.verdict.visible = true;
   const platform::Answer again = app().platform().messageBox(
-      std::string(game3d::texts::kPlayAgain), std::string(game3d::texts::kPlayAgainTitle),
+      std::string(rules::texts::kPlayAgain), std::string(rules::texts::kPlayAgainTitle),
       platform::Buttons::YesNo, platform::Icon::Question, 2);
   if (again != platform::Answer::Yes) app().end();
   cuscore_Click();
@@ -156,16 +154,9 @@ void Form2::endOfGame() {
 
 void Form2::addRound() {
   Controls& ui = *ui_;
-  auto add = [](forms::Control& total, int amount) {
-    total.caption = std::to_string(std::atoi(total.caption.c_str()) + amount);
-  };
-  ui.rounds.items.push_back(game3d::roundLine(game3d::nextRound(ui.rounds.items.size()),
-                                              game_.blueScore, game_.redScore));
-  add(ui.blueTotal, game_.blueScore);
-  add(ui.redTotal, game_.redScore);
-  ui.rounds.items.push_back(game3d::subtotalLine(std::atoi(ui.blueTotal.caption.c_str()),
-                                                 std::atoi(ui.redTotal.caption.c_str())));
-  ui.rounds.items.push_back(" ");
+  rules::addRound(ui.rounds.items, totals_, game_.blue.score, game_.red.score);
+  ui.blueTotal.caption = std::to_string(totals_.blue);
+  ui.redTotal.caption = std::to_string(totals_.red);
 }
 
 void Form2::newGame() {
@@ -175,7 +166,8 @@ void Form2::newGame() {
     for (forms::Control* line : ui.m[frame]) line->borderWidth = 1;
   }
   quecheat();
-  const bool redOpens = game4d::newGame(game_);
+  const bool redOpens = rules::newGame(game_);
+  game_.mover = rules::kNobody;
   showScores();
   setGameMenusEnabled(true);
   for (int p = 1; p <= kPositionCount; ++p) {
@@ -185,8 +177,8 @@ void Form2::newGame() {
   ui.verdict.visible = false;
   ui.verdict.caption.clear();
   showTurnSigns();
-  ui.status.caption = texts::kStartPlaying;
-  ui.status.forecolor = game3d::kBlueStatusColour;
+  ui.status.caption = rules::texts::kStartPlaying;
+  ui.status.forecolor = rules::kBlueStatusColour;
   // Red opens at once: the move procedure announces its turn and lets the computer draw.
   if (redOpens) movescore();
 }
@@ -197,10 +189,14 @@ void Form2::showTurnSigns() {
 }
 
 void Form2::showScores() {
-  ui_->redScore.caption = std::to_string(game_.redScore);
-  ui_->blueScore.caption = std::to_string(game_.blueScore);
-  ui_->redPoints.caption = std::to_string(game_.redPoints);
-  ui_->bluePoints.caption = std::to_string(game_.bluePoints);
+  ui_->redScore.caption = std::to_string(game_.red.score);
+  ui_->blueScore.caption = std::to_string(game_.blue.score);
+  ui_->redPoints.caption = std::to_string(game_.red.points);
+  ui_->bluePoints.caption = std::to_string(game_.blue.points);
+}
+
+bool Form2::gameOver() const {
+  return rules::gameOver(kBoard, game_, halfLevelOn() ? kHalfLevelClosedLines : 0);
 }
 
 void Form2::setGameMenusEnabled(bool enabled) {
@@ -225,7 +221,7 @@ void Form2::Timer1_Timer() {
   if (!expired) return;
   // No further tick may ask again while the message is open.
   stopMoveClock();
-  forms::tell(app(), game3d::texts::kYouLose);
+  forms::tell(app(), rules::texts::kYouLose);
   app().end();
 }
 

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <set>
 
-#include "game3d/sides.h"
 #include "game4d/colour_lookup.h"
+#include "rules/colours.h"
+#include "rules/position.h"
 #include "view4d/orientation.h"
 #include "window4d/diagram.h"
 #include "window4d/form2.h"
@@ -12,23 +13,27 @@
 namespace dorvan::window4d {
 
 std::optional<forms::TableView> Form2::table(std::string_view name) const {
-  if (name == "lineowner") return forms::TableView::row(game_.lineowner, kLineCount);
+  const rules::Position& position = game_.position;
+  if (name == "lineowner")
+    return forms::TableView::row(rules::ownerTable(kBoard, position), kLineCount);
   if (name == "sqmarks")
-    return forms::TableView::rows2d(game_.sqmarks, kSquareCount, kLinesPerSquare);
+    return forms::TableView::rows2d(rules::marksTable(kBoard, position, rules::BoxKind::kSquares),
+                                    kSquareCount, kLinesPerSquare);
   if (name == "cellmarks")
-    return forms::TableView::rows2d(game_.cellmarks, kCellCount, kLinesPerCell);
-  if (name == "unitdone") return forms::TableView::row(game_.unitdone, kSquareCount);
+    return forms::TableView::rows2d(rules::marksTable(kBoard, position, rules::BoxKind::kSolids),
+                                    kCellCount, kLinesPerCell);
+  if (name == "unitdone") return forms::TableView::row(rules::claimedTable(position), kSquareCount);
   if (name == "sidecount") return forms::TableView::row(game_.sidecount, kSquareCount);
-  if (name == "sqlines") return forms::TableView::rows2d(sqlines_, kSquareCount, kLinesPerSquare);
-  if (name == "celllines") return forms::TableView::rows2d(celllines_, kCellCount, kLinesPerCell);
+  if (name == "sqlines") return forms::TableView::rows2d(sqlines, kSquareCount, kLinesPerSquare);
+  if (name == "celllines") return forms::TableView::rows2d(celllines, kCellCount, kLinesPerCell);
   if (name == "flashlist") return forms::TableView::row(flashlist, kFlashSlots);
   if (name == "flashcolours") return forms::TableView::row(flashcolours, kFlashSlots);
   if (name == "homecolours") return forms::TableView::row(homecolours_, kFrameCount);
   if (name == "mover") return forms::TableView::scalar(game_.mover);
   if (name == "redtomove") return forms::TableView::scalar(game_.redtomove);
   if (name == "bluestarts") return forms::TableView::scalar(game_.bluestarts);
-  if (name == "redpoints") return forms::TableView::scalar(game_.redPoints);
-  if (name == "bluepoints") return forms::TableView::scalar(game_.bluePoints);
+  if (name == "redpoints") return forms::TableView::scalar(game_.red.points);
+  if (name == "bluepoints") return forms::TableView::scalar(game_.blue.points);
   if (name == "locatedpos") return forms::TableView::scalar(locatedpos_);
   if (name == "turns") return forms::TableView::row(orientation_.turns);
   if (name == "timelimit") return forms::TableView::scalar(clock_.timelimit());
@@ -101,10 +106,10 @@ std::vector<std::string> Form2::invariantViolations() const {
     if (width != 4) continue;
     ++drawn;
     const int line = lineFromColours(shown[0], shown[1], shown[2]);
-    check(line != 0 && game_.lineowner[line] != 0,
+    check(line != 0 && !game_.position.isFree(line),
           "position " + std::to_string(position) + " is drawn but shows no owned line");
   }
-  const int owned = kLineCount - freeLines(game_);
+  const int owned = kLineCount - rules::freeLines(kBoard, game_.position);
   check(drawn <= owned, std::to_string(drawn) + " positions are drawn for " +
                             std::to_string(owned) + " owned lines");
   for (int position = 1; position <= kPositionCount; ++position) {
@@ -112,23 +117,24 @@ std::vector<std::string> Form2::invariantViolations() const {
       const forms::Control& c = (*highlights)[position];
       check(!c.visible || owned > 0,
             c.name + "(" + std::to_string(position) + ") is shown before any line is drawn");
-      check(c.color == game3d::kRedLineColour || c.color == game3d::kBlueLineColour ||
-                c.color == game3d::kHighlightColour,
+      check(c.color == rules::kRedLineColour || c.color == rules::kBlueLineColour ||
+                c.color == rules::kHighlightColour,
             c.name + "(" + std::to_string(position) + ") has a colour of no side");
     }
   }
 
   // Scores and points follow the units credited, and the labels show them.
   int credited = 0;
-  for (int unit = 1; unit <= kSquareCount; ++unit) credited += game_.unitdone[unit];
-  check(game_.redScore + game_.blueScore == credited,
-        "the scores do not add up to the units credited");
-  check(ui_->redScore.caption == std::to_string(game_.redScore) &&
-            ui_->blueScore.caption == std::to_string(game_.blueScore) &&
-            ui_->redPoints.caption == std::to_string(game_.redPoints) &&
-            ui_->bluePoints.caption == std::to_string(game_.bluePoints),
+  for (int unit = 1; unit <= kSquareCount; ++unit) credited += game_.position.claimed(unit);
+  const rules::Tally& red = game_.red;
+  const rules::Tally& blue = game_.blue;
+  check(red.score + blue.score == credited, "the scores do not add up to the units credited");
+  check(ui_->redScore.caption == std::to_string(red.score) &&
+            ui_->blueScore.caption == std::to_string(blue.score) &&
+            ui_->redPoints.caption == std::to_string(red.points) &&
+            ui_->bluePoints.caption == std::to_string(blue.points),
         "the score labels do not show the scores");
-  check(game_.redPoints >= 1000 * game_.redScore && game_.bluePoints >= 1000 * game_.blueScore,
+  check(red.points >= 1000 * red.score && blue.points >= 1000 * blue.score,
         "points fall short of the units won");
   check(ui_->redTurn.visible == (game_.redtomove == 1) &&
             ui_->blueTurn.visible == (game_.redtomove == 0),
@@ -139,33 +145,6 @@ std::vector<std::string> Form2::invariantViolations() const {
             ui_->levelsMenu.enabled == untouched && ui_->programsMenu.enabled == untouched,
         "the game menus are not enabled exactly between games");
   check(later_.empty() && moving_ == 0, "a command is still waiting for a move to end");
-
-  // The marks of the variant in play follow the owners of their lines; the other table holds
-  // the lines that both tables got (the computer writes only the variant's own).
-  const bool cellsScore = scoresCells(variant());
-  for (int line = 1; line <= kLineCount; ++line) {
-    const int owner = game_.lineowner[line];
-    check(owner >= 0 && owner <= 2,
-          "line " + std::to_string(line) + " has owner " + std::to_string(owner));
-    for (const Incidence& in : linesquares[line]) {
-      const int mark = game_.sqmarks[in.number][in.position];
-      check(mark == owner || (cellsScore && mark == 0), "square " + std::to_string(in.number) +
-                                                            " disagrees with the owner of line " +
-                                                            std::to_string(line));
-    }
-    for (const Incidence& in : linecells[line]) {
-      const int mark = game_.cellmarks[in.number][in.position];
-      check(mark == owner || (!cellsScore && mark == 0), "cell " + std::to_string(in.number) +
-                                                             " disagrees with the owner of line " +
-                                                             std::to_string(line));
-    }
-  }
-  for (int square = 1; square <= kSquareCount; ++square)
-    check(sqlines_[square] == sqlines[square],
-          "sqlines row " + std::to_string(square) + " has been overwritten");
-  for (int cell = 1; cell <= kCellCount; ++cell)
-    check(celllines_[cell] == celllines[cell],
-          "celllines row " + std::to_string(cell) + " has been overwritten");
 
   // Outside a flash, the diagram shows its own colours.
   for (DiagramElement element : diagramLineElements)

@@ -1,7 +1,7 @@
 #pragma once
 // The texts of the tesseract window: its caption, the captions of its controls and menus, and
-// its messages. Texts it shares with the 3D game (the variant captions, the Duomar warning) come
-// from game3d/texts.h.
+// its messages. Texts it shares with the 3D window (the status line, the variant captions, the
+// Duomar warning, the end of a game) come from rules/texts.h.
 
 #include <array>
 #include <string_view>
@@ -12,7 +12,6 @@ inline constexpr std::string_view kCaption = "Dorvan 2004 - 2D, 3D, 4D (Kestrel)
 inline constexpr std::string_view kAboutCaption = "Dorvan 2004 - 2D, 3D, 4D -- 4D Dorvan Basic";
 
 // Status, turn and score labels.
-inline constexpr std::string_view kStartPlaying = "Click a line to start playing";
 inline constexpr std::string_view kPlayer1 = " Player 1:";
 inline constexpr std::string_view kBlue = "Blue";
 inline constexpr std::string_view kRed = "Red";

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "forms/messages.h"
+#include "rules/colours.h"
 #include "view4d/pair_boxes.h"
 #include "view4d/shown_lines.h"
 #include "window4d/form2.h"
@@ -50,16 +51,15 @@ void Form2::afterturner() {
     for (forms::Control* line : ui.m[frame]) line->borderWidth = widths::kFree;
   }
   for (int line = 1; line <= kLineCount; ++line) {
-    const int owner = game_.lineowner[line];
-    if (owner == 0) continue;
+    const rules::Side owner = game_.position.owner(line);
+    if (owner == rules::kNobody) continue;
     for (int position : positionsShowing(line)) {
       for (DrawingLine drawn : drawinglines(position)) {
         drawingLine(true, drawn).borderWidth = widths::kDrawn;
         drawingLine(false, drawn).borderWidth =
             position == 1 ? widths::kDrawnSecondViewFirst : widths::kDrawn;
       }
-      const Colour colour =
-          game3d::lineColour(owner == game3d::kRed ? game3d::kRed : game3d::kBlue);
+      const Colour colour = rules::lineColour(owner);
       for (forms::Control* highlight : {&ui.pow[position], &ui.slam[position]}) {
         highlight->visible = true;
         highlight->color = colour;

@@ -1,6 +1,9 @@
 # Fails when an include runs against the layers of the program:
-# - the pure folders (common, game3d, game4d, ai4d, view4d) include nothing of the control model,
-#   the platform, the shells, start-up or a window;
+#     common  <-  rules  <-  game3d, game4d  <-  search        (view4d beside game4d)
+#     common  <-  platform  <-  forms  <-  startup  <-  window3d, window4d  <-  registry
+# - the pure folders (common, rules, game3d, game4d, view4d, search) include nothing of the
+#   control model, the platform, the shells, start-up or a window, and nothing above them;
+# - the two boards and the two windows do not include each other;
 # - start-up includes no window.
 # Run as: cmake -DSOURCE_DIR=<src> -P check_layers.cmake
 if(NOT SOURCE_DIR)
@@ -8,14 +11,17 @@ if(NOT SOURCE_DIR)
 endif()
 
 set(windows "window3d|window4d|registry")
-set(forbidden_in_pure "forms|platform|qt|script|startup|helpviewer|${windows}")
+set(above_pure "forms|platform|qt|script|startup|helpviewer|${windows}")
 set(rules
-  "common=${forbidden_in_pure}"
-  "game3d=${forbidden_in_pure}"
-  "game4d=${forbidden_in_pure}"
-  "ai4d=${forbidden_in_pure}"
-  "view4d=${forbidden_in_pure}"
-  "startup=qt|script|${windows}")
+  "common=rules|game3d|game4d|view4d|search|${above_pure}"
+  "rules=game3d|game4d|view4d|search|${above_pure}"
+  "game3d=game4d|view4d|search|${above_pure}"
+  "game4d=game3d|view4d|search|${above_pure}"
+  "view4d=game3d|search|${above_pure}"
+  "search=view4d|${above_pure}"
+  "startup=qt|script|${windows}"
+  "window3d=window4d|view4d|registry|qt|script"
+  "window4d=window3d|registry|qt|script")
 
 set(violations "")
 foreach(rule ${rules})

@@ -6,9 +6,10 @@
 #include <algorithm>
 #include <string>
 
-#include "game3d/position.h"
-#include "game3d/scoring.h"
-#include "game3d/texts.h"
+#include "game3d/board.h"
+#include "rules/position.h"
+#include "rules/texts.h"
+#include "window3d/window_texts.h"
 #include "window_fixture.h"
 
 namespace dorvan::window3d {
@@ -27,14 +28,15 @@ class AgainstTheComputer : public PlayingTheWindow {
     return 0;
   }
   // Boxes of the variant that lack exactly one line, worked out from the lines drawn.
-  int boxesOneShort(game3d::Variant variant) {
-    game3d::Position position;
+  int boxesOneShort(rules::Variant variant) {
+    rules::Position position;
     for (int line = 1; line <= game3d::kLineCount; ++line)
-      if (owner(line) != 0)
-        game3d::drawLine(position, variant, line, static_cast<game3d::Side>(owner(line)));
-    const game3d::SideCounts sides = game3d::countSides(position, variant, game3d::kRed);
-    return static_cast<int>(std::count(sides.begin() + 1, sides.begin() + 1 + boxCount(variant),
-                                       game3d::boxSides(variant) - 1));
+      position.draw(line, static_cast<rules::Side>(owner(line)), rules::marksOf(variant));
+    const rules::BoxTable& boxes = game3d::kBoard.boxes(variant);
+    const rules::SideCounts sides =
+        rules::countSides(game3d::kBoard, position, variant, rules::kRed);
+    return static_cast<int>(
+        std::count(sides.begin() + 1, sides.begin() + 1 + boxes.count, boxes.sides - 1));
   }
   long count(const std::string& text) {
     return std::count(platform_.messages.begin(), platform_.messages.end(), text);
@@ -42,7 +44,7 @@ class AgainstTheComputer : public PlayingTheWindow {
 };
 
 class WholeGames : public AgainstTheComputer,
-                   public ::testing::WithParamInterface<game3d::Variant> {};
+                   public ::testing::WithParamInterface<rules::Variant> {};
 
 TEST_F(AgainstTheComputer, ReplyIsShownGreenForASecondThenDrawnRed) {
   play({1});
@@ -54,20 +56,20 @@ TEST_F(AgainstTheComputer, ReplyIsShownGreenForASecondThenDrawnRed) {
   EXPECT_TRUE(platform_.pauses[0].greenLines.empty()) << "the computer thinks first";
   ASSERT_EQ(platform_.pauses[1].greenLines.size(), 1u);
   const int reply = platform_.pauses[1].greenLines[0];
-  EXPECT_EQ(owner(reply), game3d::kRed);
-  EXPECT_EQ(window_->at("LN", reply).color, game3d::kRedLineColour);
-  EXPECT_EQ(window_->at("bN", reply).color, game3d::kRedLineColour);
+  EXPECT_EQ(owner(reply), rules::kRed);
+  EXPECT_EQ(window_->at("LN", reply).color, rules::kRedLineColour);
+  EXPECT_EQ(window_->at("bN", reply).color, rules::kRedLineColour);
   EXPECT_EQ(caption("Text2"), game3d::moveName(reply));
   EXPECT_EQ(caption("Label8"), game3d::startPoint(reply));
   EXPECT_EQ(caption("Label10"), game3d::endPoint(reply));
   EXPECT_EQ(window_->at("List1").items.size(), 1u) << "the computer's lines are not listed";
   EXPECT_EQ(caption("Label33"), "No score    Blue's turn.");
-  EXPECT_EQ(window_->at("Label33").forecolor, game3d::kBlueStatusColour);
+  EXPECT_EQ(window_->at("Label33").forecolor, rules::kBlueStatusColour);
   EXPECT_TRUE(window_->at("Label4").visible);
   EXPECT_FALSE(window_->at("Label3").visible);
   EXPECT_EQ(caption("Label34"), "52");
   EXPECT_EQ(scalar("redtomove"), 0);
-  EXPECT_EQ(scalar("mover"), game3d::kRed);
+  EXPECT_EQ(scalar("mover"), rules::kRed);
 }
 
 TEST_F(AgainstTheComputer, TakesBoxesLowestFirstAsRedThenDrawsASafeLine) {
@@ -76,8 +78,8 @@ TEST_F(AgainstTheComputer, TakesBoxesLowestFirstAsRedThenDrawsASafeLine) {
   play({1, 11, 3, 13, 23, 15});
   window_->ip_Click(0);
   play({54});
-  EXPECT_EQ(owner(12), game3d::kRed);
-  EXPECT_EQ(owner(24), game3d::kRed);
+  EXPECT_EQ(owner(12), rules::kRed);
+  EXPECT_EQ(owner(24), rules::kRed);
   ASSERT_GE(platform_.pauses.size(), 6u);
   EXPECT_EQ(platform_.pauses[0].greenLines, std::vector<int>{12});
   EXPECT_EQ(platform_.pauses[1].greenLines, (std::vector<int>{1, 3, 11, 12}));
@@ -87,26 +89,25 @@ TEST_F(AgainstTheComputer, TakesBoxesLowestFirstAsRedThenDrawsASafeLine) {
   EXPECT_EQ(caption("Label30"), "2000") << "the computer's boxes earn Red's points";
   EXPECT_EQ(caption("Label29"), "0");
   EXPECT_EQ(caption("Label33"), "No score    Blue's turn.");
-  EXPECT_EQ(boxesOneShort(game3d::Variant::kMerrin), 0);
-  EXPECT_EQ(linesOf(game3d::kRed), 6) << "three lines by hand, two takes and one safe line";
+  EXPECT_EQ(boxesOneShort(rules::Variant::kMerrin), 0);
+  EXPECT_EQ(linesOf(rules::kRed), 6) << "three lines by hand, two takes and one safe line";
 }
 
 // A whole game in which the person always draws the first free line, with the moves left in
 // sight: after every reply of the computer a box is left one line short exactly when it had no
 // safe line and said so.
 TEST_P(WholeGames, LeaveABoxOneShortOnlyWhenTheComputerHasToAndSaysSo) {
-  const game3d::Variant variant = GetParam();
-  click("game", game3d::variantIndex(variant));
+  const rules::Variant variant = GetParam();
+  click("game", rules::variantIndex(variant));
   window_->at("Label34").visible = true;
   int fallbacks = 0;
   while (!app_.ended()) {
     const std::size_t before = platform_.messages.size();
-    const int redBefore = linesOf(game3d::kRed);
+    const int redBefore = linesOf(rules::kRed);
     playOne(firstFreeLine());
-    if (app_.ended() || linesOf(game3d::kRed) == redBefore) continue;
-    const bool warned =
-        std::count(platform_.messages.begin() + static_cast<long>(before), platform_.messages.end(),
-                   std::string(game3d::texts::kNoGoodMoves)) == 1;
+    if (app_.ended() || linesOf(rules::kRed) == redBefore) continue;
+    const bool warned = std::count(platform_.messages.begin() + static_cast<long>(before),
+                                   platform_.messages.end(), std::string(texts::kNoGoodMoves)) == 1;
     fallbacks += warned;
     EXPECT_EQ(boxesOneShort(variant) > 0, warned) << "with " << linesOf(0) << " lines left";
   }
@@ -114,23 +115,23 @@ TEST_P(WholeGames, LeaveABoxOneShortOnlyWhenTheComputerHasToAndSaysSo) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AgainstTheComputer, WholeGames,
-                         ::testing::Values(game3d::Variant::kMerrin, game3d::Variant::kDorvan));
+                         ::testing::Values(rules::Variant::kMerrin, rules::Variant::kDorvan));
 
 TEST_F(AgainstTheComputer, NoWarningWhileMovesLeftAreHidden) {
   while (!app_.ended()) playOne(firstFreeLine());
-  EXPECT_EQ(count(std::string(game3d::texts::kNoGoodMoves)), 0);
+  EXPECT_EQ(count(std::string(texts::kNoGoodMoves)), 0);
   EXPECT_EQ(std::stoi(caption("Label5")) + std::stoi(caption("Label6")), game3d::kSquareCount);
 }
 
 TEST_F(AgainstTheComputer, OpensANewGameAtOnceWhenRedStartsButNeverForTwoPeople) {
   click("new");
-  EXPECT_EQ(linesOf(game3d::kRed), 1);
+  EXPECT_EQ(linesOf(rules::kRed), 1);
   EXPECT_EQ(caption("Label34"), "53");
   EXPECT_EQ(caption("Label33"), "No score    Blue's turn.");
   click("new");
   click("ip", 1);
   click("new");
-  EXPECT_EQ(linesOf(game3d::kRed), 0);
+  EXPECT_EQ(linesOf(rules::kRed), 0);
   EXPECT_EQ(scalar("redtomove"), 1);
 }
 
@@ -145,7 +146,7 @@ TEST_F(AgainstTheComputer, ClockGivesTheFullTimeAfterTheReplyThenLoses) {
   EXPECT_EQ(window_->at("Picture6").left, 0);
   EXPECT_FALSE(app_.ended()) << "no time left is not yet too late";
   platform_.advance(100);
-  EXPECT_EQ(platform_.messages, std::vector<std::string>{std::string(game3d::texts::kYouLose)});
+  EXPECT_EQ(platform_.messages, std::vector<std::string>{std::string(rules::texts::kYouLose)});
   EXPECT_TRUE(app_.ended());
 }
 
@@ -170,11 +171,11 @@ TEST_F(ExchangingMoves, OnlyAnExactFreeMoveNameIsPlayed) {
   }
   EXPECT_TRUE(platform_.messages.empty());
   enter(std::string(game3d::moveName(5)));
-  EXPECT_EQ(platform_.messages, std::vector<std::string>{std::string(game3d::texts::kInvalidMove)});
+  EXPECT_EQ(platform_.messages, std::vector<std::string>{std::string(texts::kInvalidMove)});
   EXPECT_EQ(caption("Text1"), "");
   EXPECT_EQ(scalar("redtomove"), 1);
   enter("br2br1");
-  EXPECT_EQ(owner(54), game3d::kRed);
+  EXPECT_EQ(owner(54), rules::kRed);
   EXPECT_EQ(caption("Text1"), "");
   EXPECT_EQ(window_->at("List1").items.back(), "2   B-R-2 to B-R-1  --Red--");
   EXPECT_EQ(caption("Text2"), game3d::moveName(5)) << "a typed move is not shown or sent back";
@@ -183,7 +184,7 @@ TEST_F(ExchangingMoves, OnlyAnExactFreeMoveNameIsPlayed) {
 TEST_F(ExchangingMoves, PasteEntersWhatTheClipboardHolds) {
   platform_.clipboardSetText("mc3mc2");
   click("Command2");
-  EXPECT_EQ(owner(41), game3d::kBlue);
+  EXPECT_EQ(owner(41), rules::kBlue);
   platform_.clipboardClear();
   click("Command2");
   EXPECT_EQ(scalar("redtomove"), 1);

@@ -64,9 +64,9 @@ TEST_F(GameWindows, AnAddedGameHasItsOwnBoardAndLeavesTheFirstPlaying) {
 
   click(added, "ip", 1);
   draw(added, {2, 1});
-  EXPECT_EQ(owner(added, 2), game3d::kBlue);
-  EXPECT_EQ(owner(added, 1), game3d::kRed);
-  EXPECT_EQ(owner(*first_, 1), game3d::kBlue) << "the first board is untouched";
+  EXPECT_EQ(owner(added, 2), rules::kBlue);
+  EXPECT_EQ(owner(added, 1), rules::kRed);
+  EXPECT_EQ(owner(*first_, 1), rules::kBlue) << "the first board is untouched";
   EXPECT_EQ(owner(*first_, 2), 0);
   EXPECT_EQ(first_->at("List1").items.size(), 2u);
   EXPECT_EQ(first_->at("LN", 2).borderWidth, 1);
@@ -79,7 +79,7 @@ TEST_F(GameWindows, AnAddedGameHasItsOwnBoardAndLeavesTheFirstPlaying) {
   ASSERT_FALSE(app_.ended());
   ASSERT_EQ(&active(), first_);
   draw(*first_, {3});
-  EXPECT_EQ(owner(*first_, 3), game3d::kBlue);
+  EXPECT_EQ(owner(*first_, 3), rules::kBlue);
   for (const std::string& problem : first_->invariantViolations()) ADD_FAILURE() << problem;
 }
 

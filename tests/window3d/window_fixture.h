@@ -32,7 +32,7 @@ class WatchingPlatform : public script::ScriptPlatform {
   void pause(double seconds, platform::PauseKind kind) override {
     Pause seen{seconds, kind, {}, window->at("Picture1").visible};
     for (int line = 1; line <= game3d::kLineCount; ++line)
-      if (window->at("LN", line).color == game3d::kHighlightColour &&
+      if (window->at("LN", line).color == rules::kHighlightColour &&
           window->at("LN", line).borderWidth == 5)
         seen.greenLines.push_back(line);
     pauses.push_back(seen);

@@ -1,6 +1,6 @@
-#include "game3d/texts.h"
+#include "rules/texts.h"
 
-namespace dorvan::game3d::texts {
+namespace dorvan::rules::texts {
 
 std::string variantCaption(Variant variant) {
   switch (variant) {
@@ -42,4 +42,4 @@ std::string_view scoreResult(int blueScore, int redScore) {
   return blueScore < redScore ? "Red wins by score." : "Blue wins by score.";
 }
 
-}  // namespace dorvan::game3d::texts
+}  // namespace dorvan::rules::texts

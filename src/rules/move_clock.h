@@ -3,17 +3,9 @@
 // 100 ms ticks. Both game windows use it, with their own limits. Whether it runs is the
 // window's timer's business; this holds only the arithmetic.
 
-#include "common/colour.h"
+namespace dorvan::rules {
 
-namespace dorvan::game3d {
-
-inline constexpr int kTimeLimit3d = 20000;  // milliseconds
-inline constexpr int kTimeLimit4d = 30000;
 inline constexpr int kTickMs = 100;
-
-// The clock's bar in both windows: green time left, covered by red as it runs out.
-inline constexpr Colour kClockTimeLeftColour = 0x00C000;
-inline constexpr Colour kClockTimeUsedColour = 0x0000C0;
 
 class MoveClock {
  public:
@@ -43,4 +35,4 @@ class MoveClock {
   int timeleft_ = 0;  // not set until the first restart
 };
 
-}  // namespace dorvan::game3d
+}  // namespace dorvan::rules

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "game3d/move_clock.h"
-#include "game3d/score_lists.h"
+#include "rules/move_clock.h"
+#include "rules/score_lists.h"
 
-namespace dorvan::game3d {
+namespace dorvan::rules {
 namespace {
 
 TEST(MoveClock, RunsOutOnTheTickAfterTheFullLimit) {
-  MoveClock clock(kTimeLimit3d);
+  MoveClock clock(20000);
   clock.restart();
   EXPECT_FLOAT_EQ(clock.barLeft(2000.0f), 2000.0f);
   for (int tick = 1; tick <= 200; ++tick) ASSERT_FALSE(clock.tick()) << tick;
@@ -31,16 +31,20 @@ TEST(ScoreLists, HighScoresShowNameThenTabbedPoints) {
   EXPECT_EQ(entries[9], "\t\t\t\t19,000");
 }
 
-TEST(ScoreLists, RoundsAndSubtotalsNameTheWinnerAndTabTheScores) {
-  EXPECT_EQ(roundLine(1, 20, 16), "Round 1 -Blue\t\t20\t\t16");
-  EXPECT_EQ(roundLine(2, 10, 26), "Round 2 -Red\t\t10\t\t26");
-  EXPECT_EQ(subtotalLine(30, 42), "  Subtotal -Red\t\t30\t\t42");
-  EXPECT_EQ(subtotalLine(48, 48), "  Subtotal -Tie\t\t48\t\t48");
-  // A fresh list holds one empty entry; every round adds three.
-  EXPECT_EQ(nextRound(1), 1);
-  EXPECT_EQ(nextRound(4), 2);
-  EXPECT_EQ(nextRound(10), 4);
+TEST(ScoreLists, EachRoundAddsItsLineASubtotalAndASeparator) {
+  // A fresh record holds one empty entry; the round numbers count from it.
+  std::vector<std::string> record(1);
+  Totals totals;
+  addRound(record, totals, 20, 16);
+  addRound(record, totals, 10, 26);
+  addRound(record, totals, 18, 6);
+  EXPECT_EQ(record, (std::vector<std::string>{
+                        "", "Round 1 -Blue\t\t20\t\t16", "  Subtotal -Blue\t\t20\t\t16", " ",
+                        "Round 2 -Red\t\t10\t\t26", "  Subtotal -Red\t\t30\t\t42", " ",
+                        "Round 3 -Blue\t\t18\t\t6", "  Subtotal -Tie\t\t48\t\t48", " "}));
+  EXPECT_EQ(totals.blue, 48);
+  EXPECT_EQ(totals.red, 48);
 }
 
 }  // namespace
-}  // namespace dorvan::game3d
+}  // namespace dorvan::rules

@@ -1,5 +1,5 @@
 #pragma once
-// The two score lists of the 3D window: the fixed high-score table and the round-by-round record
+// The two score lists of both windows: the fixed high-score table and the round-by-round record
 // of the games played since the window opened. Neither is kept between runs.
 
 #include <array>
@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace dorvan::game3d {
+namespace dorvan::rules {
 
 struct HighScore {
   std::string_view name;
@@ -40,4 +40,14 @@ inline int nextRound(std::size_t entries) {
   return (static_cast<int>(entries) + 2) / 3;
 }
 
-}  // namespace dorvan::game3d
+// The totals of every round recorded so far.
+struct Totals {
+  int blue = 0;
+  int red = 0;
+};
+
+// Adds a finished game as a round: its scores go into the totals, and its three entries to the
+// record.
+void addRound(std::vector<std::string>& record, Totals& totals, int blueScore, int redScore);
+
+}  // namespace dorvan::rules

@@ -1,6 +1,6 @@
-#include "game3d/score_lists.h"
+#include "rules/score_lists.h"
 
-namespace dorvan::game3d {
+namespace dorvan::rules {
 
 std::vector<std::string> highScoreEntries() {
   std::vector<std::string> entries;
@@ -26,4 +26,12 @@ std::string subtotalLine(int blueTotal, int redTotal) {
          std::to_string(blueTotal) + "\t\t" + std::to_string(redTotal);
 }
 
-}  // namespace dorvan::game3d
+void addRound(std::vector<std::string>& record, Totals& totals, int blueScore, int redScore) {
+  record.push_back(roundLine(nextRound(record.size()), blueScore, redScore));
+  totals.blue += blueScore;
+  totals.red += redScore;
+  record.push_back(subtotalLine(totals.blue, totals.red));
+  record.push_back(" ");
+}
+
+}  // namespace dorvan::rules
