@@ -22,7 +22,7 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
 DEFAULT_TARGETS = [
-    "src/common", "src/game3d", "src/game4d", "src/ai4d", "src/view4d", "src/rules",
+    "src/common", "src/rules", "src/game3d", "src/game4d", "src/view4d",
     "src/window3d/dorvan_play.cpp", "src/window4d/form2_play.cpp",
     "src/window4d/form2_computer.cpp", "src/window4d/form2_turning.cpp",
 ]
