@@ -18,4 +18,13 @@ Choice strongLine(const Board& board, Node node) {
   return {bestByPlayouts(board, node, board.plan.playoutsPerLine), false, 0, 0};
 }
 
+rules::ComputerMove strongMove(const Board& board, Node node) {
+  rules::ComputerMove move;
+  move.line = strongLine(board, node).line;
+  if (move.line == 0) return move;
+  move.play = completedBy(board, node, move.line - 1) > 0 ? rules::ComputerPlay::kTake
+                                                          : rules::ComputerPlay::kSafe;
+  return move;
+}
+
 }  // namespace dorvan::search

@@ -3,6 +3,7 @@
 // board's budget, else the best judged by greedy playouts. It depends on the position alone, so
 // a replayed game gets the same lines, and a hint shows the line the computer would draw.
 
+#include "rules/computer.h"
 #include "search/board.h"
 #include "search/solver.h"
 
@@ -16,5 +17,9 @@ struct Choice {
 };
 
 Choice strongLine(const Board& board, Node node);
+
+// The strong line as the windows play a computer's line: a take (the computer then moves
+// again) or a line that completes nothing.
+rules::ComputerMove strongMove(const Board& board, Node node);
 
 }  // namespace dorvan::search

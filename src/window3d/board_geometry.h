@@ -25,6 +25,8 @@ inline constexpr Colour kOlive = 49344;
 // Border widths: a line nobody has drawn (and every segment beside the lines), a drawn one.
 inline constexpr int kFreeWidth = 1;
 inline constexpr int kDrawnWidth = 5;
+// A hinted line: green, and thinner than a drawn one, since it is still free.
+inline constexpr int kHintWidth = 3;
 
 struct Segment {
   int x1, y1, x2, y2;

@@ -9,6 +9,8 @@
 #include "rules/colours.h"
 #include "rules/computer.h"
 #include "rules/texts.h"
+#include "search/boards.h"
+#include "search/opponent.h"
 #include "window3d/board_geometry.h"
 #include "window3d/dorvan_form.h"
 #include "window3d/window_texts.h"
@@ -25,8 +27,12 @@ void waitASecond(forms::Application& app) {
 
 void DorvanForm::computerMove() {
   const rules::Variant variant = checkedVariant();
-  const rules::ComputerMove move = rules::chooseComputerMove(
-      game3d::kBoard, game_.position, variant, {}, [this] { return app().random().next(); });
+  const rules::ComputerMove move =
+      ui_->opponents[1].checked
+          ? search::strongMove(search::cubeBoard(variant),
+                               search::nodeOf(game_.position, variant, rules::kRed))
+          : rules::chooseComputerMove(game3d::kBoard, game_.position, variant, {},
+                                      [this] { return app().random().next(); });
   game_.redtomove = 0;
 
   if (move.play == rules::ComputerPlay::kTake) {

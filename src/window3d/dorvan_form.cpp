@@ -76,6 +76,7 @@ DorvanForm::Controls::Controls(Form& f)
       optionsMenu(f.at("sdz")),
       variants(f, "game", 0, 2),
       players(f, "ip", 0, 1),
+      opponents(f, "opp", 0, 1),
       timeLimits(f, "sd", 1, 10),
       cumulativeItem(f.at("cuscore")),
       movesItem(f.at("mvs")),
@@ -96,6 +97,7 @@ DorvanForm::DorvanForm(forms::Application& app) : Form(app, "dorvan") {
   addBoard();
   addControls();
   forms::addMenus(*this, kMenus);
+  at("hnt").shortcut = "Ctrl+H";
   ui_.emplace(*this);
   wireHandlers();
 }
@@ -152,6 +154,8 @@ void DorvanForm::wireHandlers() {
   for (forms::Control* target : ui.targets) target->onClick = [this](int i) { Label22_Click(i); };
   for (forms::Control* item : ui.variants) item->onClick = [this](int i) { game_Click(i); };
   for (forms::Control* item : ui.players) item->onClick = [this](int i) { ip_Click(i); };
+  for (forms::Control* item : ui.opponents) item->onClick = [this](int i) { opp_Click(i); };
+  at("hnt").onClick = [this](int) { hnt_Click(); };
   at("new").onClick = [this](int) { new_Click(); };
   at("play").onClick = [this](int) { play_Click(); };
   at("quit").onClick = [this](int) { quit_Click(); };

@@ -58,6 +58,10 @@ class DorvanForm : public forms::Form {
   void play_Click();
   void quit_Click();
 
+  // dorvan_opponent.cpp: the choice of computer opponent, and the hint of the strong one's line.
+  void opp_Click(int index);
+  void hnt_Click();
+
   // dorvan_views.cpp: the extra views and the move-list panel.
   void Check1_Click();
   void Check2_Click();
@@ -121,6 +125,7 @@ class DorvanForm : public forms::Form {
     forms::Control& optionsMenu;              // sdz
     forms::ControlArray variants;             // game(0..2)
     forms::ControlArray players;              // ip(0..1)
+    forms::ControlArray opponents;            // opp(0..1)
     forms::ControlArray timeLimits;           // sd(1..10)
     forms::Control& cumulativeItem;           // cuscore
     forms::Control& movesItem;                // mvs
@@ -163,6 +168,10 @@ class DorvanForm : public forms::Form {
   void computerMove();
   void drawComputerLine(int line);
 
+  // dorvan_opponent.cpp: gives the hinted line back its free look; nothing happens when no hint is
+  // shown.
+  void clearHint();
+
   // dorvan_clock.cpp: the sudden-death clock's tick.
   void Timer1_Timer();
 
@@ -196,6 +205,7 @@ class DorvanForm : public forms::Form {
   std::array<int, game3d::kCubeEdges + 1> boxlines_{};
   std::array<Colour, game3d::kCubeEdges + 1> savedcolors_{};
   int boxSlots_ = 0;
+  int hintedLine_ = 0;  // the free line shown green as a hint, or 0
 };
 
 }  // namespace dorvan::window3d

@@ -55,6 +55,7 @@ void DorvanForm::playLine(int line, bool chosenOnBoard) {
     invalidmove();
     return;
   }
+  clearHint();
   const rules::Side mover = rules::passTurn(game_);
   showTurn();
   paintLine(line, rules::lineColour(mover));
@@ -218,6 +219,7 @@ void DorvanForm::new_Click() {
   viewrefresh();
   setMenusEnabled(true);
   resetDrawing();
+  hintedLine_ = 0;
   showScores();
   ui.moveList.items.clear();
   ui.status.forecolor = rules::kBlueStatusColour;

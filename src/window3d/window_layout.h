@@ -465,6 +465,7 @@ inline constexpr auto kControls = std::to_array<forms::ControlSpec>({
 inline constexpr auto kMenus = std::to_array<forms::MenuSpec>({
     {"gamemenu", forms::kNoIndex, texts::kGameMenu, {}},
     {"new", forms::kNoIndex, texts::kNew, "gamemenu"},
+    {"hnt", forms::kNoIndex, texts::kHint, "gamemenu"},
     {"add", forms::kNoIndex, texts::kAddGame, "gamemenu"},
     {"play", forms::kNoIndex, texts::kPlayAnyone, "gamemenu"},
     {"quit", forms::kNoIndex, texts::kExit, "gamemenu"},
@@ -482,6 +483,8 @@ inline constexpr auto kMenus = std::to_array<forms::MenuSpec>({
     {"sdz", forms::kNoIndex, texts::kOptions, {}},
     {"ip", 0, texts::kPlayers[0], "sdz", true},
     {"ip", 1, texts::kPlayers[1], "sdz"},
+    {"opp", 0, texts::kOpponents[0], "sdz", true},
+    {"opp", 1, texts::kOpponents[1], "sdz"},
     {"sdm", forms::kNoIndex, texts::kSuddenDeath, "sdz"},
     {"sd", 1, texts::kTimeLimits[1], "sdm"},
     {"sd", 2, texts::kTimeLimits[2], "sdm"},

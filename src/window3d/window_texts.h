@@ -70,6 +70,7 @@ inline constexpr std::string_view kDuomarStaysTwoPlayer = "   Duomar is a two pl
 // Menus.
 inline constexpr std::string_view kGameMenu = "&Game";
 inline constexpr std::string_view kNew = "&New";
+inline constexpr std::string_view kHint = "&Hint";
 inline constexpr std::string_view kAddGame = "A&dd another game";
 inline constexpr std::string_view kPlayAnyone = "&Play anyone anywhere";
 inline constexpr std::string_view kExit = "E&xit";
@@ -84,6 +85,10 @@ inline constexpr std::string_view kGamesMenu = "Games Menu";
 inline constexpr std::array<std::string_view, 3> kVariants = {"&Merrin", "&Duomar", "&Dorvan"};
 inline constexpr std::string_view kOptions = "Options";
 inline constexpr std::array<std::string_view, 2> kPlayers = {"&1 Player", "&2 Player"};
+// The choice of computer opponent: the classic one plays the rules' greedy rule, the strong one
+// searches.
+inline constexpr std::array<std::string_view, 2> kOpponents = {"&Classic computer",
+                                                               "&Strong computer"};
 inline constexpr std::string_view kSuddenDeath = "Sudden Death";
 // Elements 1..10 of `sd`; element 0 does not exist.
 inline constexpr std::array<std::string_view, 11> kTimeLimits = {

@@ -53,6 +53,7 @@ Form2::Controls::Controls(Form& f)
       halfLevel(f.at("opmen", 8)),
       variants(f, "game", 0, 2),
       players(f, "ip", 0, 1),
+      opponents(f, "opp", 0, 1),
       timeLimits(f, "sd", 1, 10) {
   for (int frame = 1; frame <= kFrameCount; ++frame) {
     L[frame] = forms::ControlArray(f, frameName(true, frame), 1, kElementsPerFrame);
@@ -80,6 +81,7 @@ void Form2::addMenus() {
   static constexpr forms::MenuSpec items[] = {
       {"tmen", none, texts::kGameMenu, ""},
       {"gmen", 1, texts::kNew, "tmen"},
+      {"hnt", none, texts::kHint, "tmen"},
       {"gmen", 2, texts::kSeparator, "tmen"},
       {"gmen", 7, texts::kExit, "tmen"},
       {"lai", none, texts::kSeparator, "tmen"},
@@ -101,6 +103,8 @@ void Form2::addMenus() {
       {"gamz", none, texts::kOptions, ""},
       {"ip", 0, texts::kPlayers[0], "gamz", true},
       {"ip", 1, texts::kPlayers[1], "gamz"},
+      {"opp", 0, texts::kOpponents[0], "gamz", true},
+      {"opp", 1, texts::kOpponents[1], "gamz"},
       {"szl", none, texts::kSeparator, "gamz"},
       {"cht", none, texts::kCheat, "gamz"},
       {"dsm", none, texts::kSuddenDeath, "gamz"},
@@ -126,23 +130,31 @@ void Form2::addMenus() {
   forms::addMenus(*this, items);
   at("gmen", 1).shortcut = "F2";
   at("hlp").shortcut = "F1";
+  at("hnt").shortcut = "Ctrl+H";
 }
 
 void Form2::wireHandlers() {
   // Commands that change the game wait while a move is being scored; the rest run at once.
+  // Each of them takes away a hint first, since the line it marks may move or be drawn.
   auto later = [this](auto handler) {
-    return
-        [this, handler](int i) { whenIdle([this, handler, i] { std::invoke(handler, this, i); }); };
+    return [this, handler](int i) {
+      whenIdle([this, handler, i] {
+        clearHint();
+        std::invoke(handler, this, i);
+      });
+    };
   };
   for (forms::Control* target : ui_->label2) target->onClick = later(&Form2::Label2_Click);
   at("gmen", 1).onClick = later(&Form2::gmen_Click);
   at("gmen", 7).onClick = [this](int i) { gmen_Click(i); };
   for (int k = 1; k <= 5; ++k) at("opme", k).onClick = [this](int i) { opme_Click(i); };
-  for (int k : {7, 8}) at("opmen", k).onClick = [this](int i) { opmen_Click(i); };
+  for (int k : {7, 8}) at("opmen", k).onClick = later(&Form2::opmen_Click);
   for (forms::Control* item : ui_->variants) item->onClick = [this](int i) { game_Click(i); };
   for (forms::Control* item : ui_->players) item->onClick = [this](int i) { ip_Click(i); };
+  for (forms::Control* item : ui_->opponents) item->onClick = [this](int i) { opp_Click(i); };
+  at("hnt").onClick = later([](Form2* self, int) { self->hnt_Click(); });
   for (forms::Control* item : ui_->timeLimits) item->onClick = [this](int i) { sd_Click(i); };
-  for (forms::Control* box : ui_->cellBoxes) box->onClick = [this](int i) { Check1_Click(i); };
+  for (forms::Control* box : ui_->cellBoxes) box->onClick = later(&Form2::Check1_Click);
   for (forms::Control* box : ui_->pairBoxes) box->onClick = later(&Form2::Check4_Click);
   for (forms::Control* button : ui_->turnExternal) button->onClick = later(&Form2::Command1_Click);
   for (forms::Control* button : ui_->turnInternal) button->onClick = later(&Form2::Command2_Click);

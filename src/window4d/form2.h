@@ -33,6 +33,13 @@ namespace dorvan::window4d {
 using namespace game4d;
 using rules::Variant;
 
+// How a line control looks, enough to put it back after a passing mark.
+struct LineLook {
+  bool visible = false;
+  Colour color = 0;
+  int borderWidth = 0;
+};
+
 class Form2 : public forms::Form {
  public:
   static constexpr int kFlashSlots = 12;
@@ -72,6 +79,10 @@ class Form2 : public forms::Form {
   void abb_Click();
   void abt_Click();
   void Check1_Click(int index);
+
+  // form2_opponent.cpp: the choice of computer opponent, and the hint of the strong one's line.
+  void opp_Click(int index);
+  void hnt_Click();
 
   // form2_view.cpp: the accurate view, the display check boxes, the marks after a turn.
   void showfour_Click();
@@ -144,6 +155,7 @@ class Form2 : public forms::Form {
     forms::Control& halfLevel;                              // opmen(8)
     forms::ControlArray variants;                           // game(0..2)
     forms::ControlArray players;                            // ip(0..1)
+    forms::ControlArray opponents;                          // opp(0..1)
     forms::ControlArray timeLimits;                         // sd(1..10)
   };
 
@@ -185,6 +197,11 @@ class Form2 : public forms::Form {
   // Sets a check box as a program would set it: its click handler runs when the value changes.
   void setCheck1(int index, int value);
 
+  // form2_opponent.cpp: gives the highlights under a hint back what they showed before; nothing
+  // when none is shown.
+  void clearHint();
+  bool hinted(int position) const;
+
   // form2_turning.cpp
   void turnStep(view4d::Button pressed);
   // form2_view.cpp: marks, dotted, the square that the two cells of each checked pair box share.
@@ -222,6 +239,13 @@ class Form2 : public forms::Form {
 
   // The frames' colours as read when the window loaded.
   std::array<Colour, kFrameCount + 1> homecolours_{};
+
+  // A hint on screen: the positions it marks, with what their highlights showed before.
+  struct HintMark {
+    int position = 0;
+    LineLook main, second;
+  };
+  std::vector<HintMark> hint_;
 };
 
 }  // namespace dorvan::window4d

@@ -7,6 +7,8 @@
 #include "rules/colours.h"
 #include "rules/computer.h"
 #include "rules/texts.h"
+#include "search/boards.h"
+#include "search/opponent.h"
 #include "window4d/form2.h"
 #include "window4d/line_widths.h"
 
@@ -23,10 +25,16 @@ void waitASecond(forms::Application& app) {
 void Form2::computerMove() {
   if (!onePlayer() || game_.redtomove != 1) return;
   const Variant played = variant();
-  const rules::ComputerMove choice = rules::chooseComputerMove(
-      kBoard, game_.position, played, computerPolicy(played, halfLevelOn()),
-      [this] { return app().random().next(); });
-  game_.sidecount = choice.sidecount;
+  const bool strong = ui_->opponents[1].checked;
+  const rules::ComputerMove choice =
+      strong ? search::strongMove(search::tesseractBoard(played, halfLevelOn()),
+                                  search::nodeOf(game_.position, played, rules::kRed))
+             : rules::chooseComputerMove(kBoard, game_.position, played,
+                                         computerPolicy(played, halfLevelOn()),
+                                         [this] { return app().random().next(); });
+  // The window keeps the units' counts as the computer saw them; the strong one counts none.
+  game_.sidecount =
+      strong ? rules::countSides(kBoard, game_.position, played, rules::kRed) : choice.sidecount;
   if (choice.play == rules::ComputerPlay::kNone) return;
   game_.redtomove = 0;
   const int line = choice.line;

@@ -115,7 +115,7 @@ std::vector<std::string> Form2::invariantViolations() const {
   for (int position = 1; position <= kPositionCount; ++position) {
     for (const forms::ControlArray* highlights : {&ui_->pow, &ui_->slam}) {
       const forms::Control& c = (*highlights)[position];
-      check(!c.visible || owned > 0,
+      check(!c.visible || owned > 0 || hinted(position),
             c.name + "(" + std::to_string(position) + ") is shown before any line is drawn");
       check(c.color == rules::kRedLineColour || c.color == rules::kBlueLineColour ||
                 c.color == rules::kHighlightColour,

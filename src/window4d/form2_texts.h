@@ -52,6 +52,7 @@ inline constexpr std::string_view kBluePoints = "Blue points";
 // Menus.
 inline constexpr std::string_view kGameMenu = "&Game";
 inline constexpr std::string_view kNew = "&New";
+inline constexpr std::string_view kHint = "&Hint";
 inline constexpr std::string_view kSeparator = "-";
 inline constexpr std::string_view kExit = "E&xit ";
 inline constexpr std::string_view kAbout = "About...";
@@ -72,6 +73,10 @@ inline constexpr std::array<std::string_view, 3> kVariants = {"&Merrin", "&Duoma
 inline constexpr std::string_view kSmash = "Smash";
 inline constexpr std::string_view kOptions = "Options";
 inline constexpr std::array<std::string_view, 2> kPlayers = {"&1 Player", "&2 Player"};
+// The choice of computer opponent: the classic one plays the rules' greedy rule, the strong one
+// searches.
+inline constexpr std::array<std::string_view, 2> kOpponents = {"&Classic computer",
+                                                               "&Strong computer"};
 inline constexpr std::string_view kCheat = "Cheat";
 inline constexpr std::string_view kSuddenDeath = "Sudden Death";
 // Elements 1..10 of `sd`; element 0 does not exist.
