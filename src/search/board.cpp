@@ -136,7 +136,7 @@ void finish(Board& board, bool symmetric) {
       board.boxesOfLine[std::countr_zero(lines)].push_back(static_cast<int>(box));
   }
   board.symmetries.clear();
-  if (board.groups.size() > 16) board.groups.resize(16);
+  if (board.groups.size() > kMostGroups) board.groups.resize(kMostGroups);
   if (symmetric) board.symmetries = symmetriesOf(board);
   // Without groups every symmetry is a candidate for every position.
   if (board.groups.empty() && !board.symmetries.empty()) board.groups.push_back(board.playable);

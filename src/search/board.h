@@ -16,11 +16,14 @@ namespace dorvan::search {
 using Lines = rules::LineSet;
 using rules::lineBit;
 
+// The groups of a board that narrow its symmetries (see `Board::groups`).
+inline constexpr std::size_t kMostGroups = 8;
+
 // A line permutation that maps every box onto a box.
 struct Symmetry {
   std::array<std::uint8_t, 64> image{};  // bit index -> bit index
   std::array<std::uint8_t, 64> preimage{};
-  std::array<std::uint8_t, 16> groupImage{};  // where each of `Board::groups` goes
+  std::array<std::uint8_t, kMostGroups> groupImage{};  // where each of `Board::groups` goes
 
   Lines apply(Lines lines) const {
     Lines out = 0;
@@ -49,7 +52,7 @@ struct Board {
   // Filled by `finish`: the boxes of each line (bit index), and the board's symmetries.
   std::vector<std::vector<int>> boxesOfLine;
   std::vector<Symmetry> symmetries;
-  // Up to 16 line sets that every symmetry permutes (the cube's eight unit cubes, the
+  // Up to eight line sets that every symmetry permutes (the cube's eight unit cubes, the
   // tesseract's eight cells); their drawn counts narrow which symmetries a position needs.
   std::vector<Lines> groups;
   // Further line sets that only the symmetries must keep (the squares, where cubes or cells

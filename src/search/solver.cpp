@@ -68,8 +68,8 @@ Solver::Key Solver::keyOf(Node node) const {
   // A symmetric image is stored in the form whose groups, read in order, hold the most drawn
   // lines; only the symmetries that bring to the front the fullest of the groups that can go
   // there can give it.
-  const std::size_t groups = std::min<std::size_t>(board.groups.size(), 8);
-  std::array<int, 8> counts{};
+  const std::size_t groups = board.groups.size();
+  std::array<int, kMostGroups> counts{};
   int fullest = -1;
   for (std::size_t g = 0; g < groups; ++g) {
     counts[g] = std::popcount(node.drawn & board.groups[g]) * 16 +
