@@ -1,9 +1,10 @@
 // dorvan-script SCRIPT [ARG]: runs the program headless against a script and prints what it
 // asks of the machine.
 
-#include <fstream>
 #include <iostream>
 
+#include "script/script_error.h"
+#include "script/script_file.h"
 #include "script/script_runner.h"
 
 int main(int argc, char** argv) {
@@ -12,17 +13,14 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::string path = argv[1];
-  std::ifstream file;
-  if (path != "-") {
-    file.open(path);
-    if (!file) {
-      std::cerr << "error 0: cannot read " << path << "\n";
-      return 2;
-    }
+  dorvan::script::ScriptFile script = dorvan::script::openScript(path);
+  if (!script.stream) {
+    std::cerr << dorvan::script::shortened("error 0: cannot read " + path + ": " + script.problem)
+              << "\n";
+    return 2;
   }
-  std::istream& script = path == "-" ? std::cin : file;
   dorvan::script::ScriptRunner runner(std::cout, argc == 3 ? argv[2] : "");
-  int status = runner.runAll(script, std::cerr);
+  int status = runner.runAll(*script.stream, std::cerr);
   std::cout.flush();
   return status;
 }

@@ -3,7 +3,9 @@
 #include <filesystem>
 
 #include "registry/form_registry.h"
+#include "script/limits.h"
 #include "script/quoting.h"
+#include "script/script_file.h"
 
 namespace dorvan::script {
 
@@ -64,11 +66,18 @@ int ScriptRunner::runAll(std::istream& script, std::ostream& errors) {
   std::string text;
   int line = 0;
   try {
-    while (!platform_.ended() && std::getline(script, text)) execute(text, ++line);
+    while (!platform_.ended()) {
+      LineRead read = readLine(script, text, kMaxLineBytes);
+      if (read == LineRead::End) break;
+      ++line;
+      if (read == LineRead::TooLong)
+        throw ScriptError{line, "line longer than " + std::to_string(kMaxLineBytes) + " bytes"};
+      execute(text, line);
+    }
     finish();
   } catch (const ScriptError& e) {
     out_.flush();
-    errors << "error " << e.line << ": " << e.what << "\n";
+    errors << "error " << e.line << ": " << shortened(e.what) << "\n";
     return 2;
   }
   return 0;
