@@ -13,7 +13,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
@@ -119,12 +118,13 @@ class IconAfterFirstFrame : public QObject {
 }  // namespace
 
 std::string findProgram(const std::string& name, const std::string& gameFolder) {
+  if (name.empty() || name.find('/') != std::string::npos) return {};
   QDir game(qs(gameFolder));
   for (const QString& candidate :
        {game.filePath(qs(name)), game.filePath(DORVAN_HELPERS_FROM_GAME "/" + qs(name))}) {
     if (isProgram(candidate)) return QDir::cleanPath(candidate).toStdString();
   }
-  return QStandardPaths::findExecutable(qs(name)).toStdString();
+  return {};
 }
 
 QtPlatform::QtPlatform()

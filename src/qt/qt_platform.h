@@ -28,8 +28,8 @@ namespace dorvan::qt {
 class FormWindow;
 
 // The program that a started command names: beside the game first (the build puts the help
-// viewer there), then in the installation's private helper folder, which is on no PATH, then on
-// the PATH. Empty when there is none.
+// viewer there), then in the installation's private helper folder, which is on no PATH. Never
+// from the PATH, where another program of the same name may be. Empty when there is none.
 std::string findProgram(const std::string& name, const std::string& gameFolder);
 
 class QtPlatform : public platform::Platform, public forms::WindowHost {

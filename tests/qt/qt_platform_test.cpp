@@ -70,10 +70,10 @@ TEST(QtPlatformDialogs, TheAnswerIsTheButtonPressed) {
   EXPECT_EQ(shell.messageBox("Again?", "", Buttons::YesNo, Icon::Question, 1), Answer::No);
 }
 
-TEST(QtPlatformMachine, ProgramsStartFromBesideTheGameOrFromThePath) {
+TEST(QtPlatformMachine, ProgramsStartFromBesideTheGameNeverFromThePath) {
   ensureQtApplication();
   QtPlatform shell;
-  EXPECT_TRUE(shell.startProcess("true \\dorvan4.hlp"));
+  EXPECT_FALSE(shell.startProcess("true \\dorvan4.hlp"));
   EXPECT_FALSE(shell.startProcess("dorvan-no-such-viewer \\dorvan4.hlp"));
   EXPECT_FALSE(shell.startProcess(""));
 
@@ -95,8 +95,8 @@ TEST(QtPlatformMachine, ProgramsStartFromBesideTheGameOrFromThePath) {
 }
 
 // An installation keeps the help viewer in libexec/dorvan, on no PATH; the build keeps it beside
-// the game. Programs of neither place come from PATH.
-TEST(QtPlatformMachine, HelpersAreFoundBesideTheGameThenInItsPrivateFolderThenOnThePath) {
+// the game. A program of the same name on the PATH is someone else's and never started.
+TEST(QtPlatformMachine, HelpersAreFoundBesideTheGameThenInItsPrivateFolderNeverOnThePath) {
   QTemporaryDir prefix;
   QDir root(prefix.path());
   ASSERT_TRUE(root.mkpath("bin") && root.mkpath("libexec/dorvan"));
@@ -116,8 +116,9 @@ TEST(QtPlatformMachine, HelpersAreFoundBesideTheGameThenInItsPrivateFolderThenOn
   put("bin/winhlp32", true);
   EXPECT_EQ(findProgram("winhlp32", game), root.filePath("bin/winhlp32").toStdString());
 
-  EXPECT_EQ(findProgram("true", game), QStandardPaths::findExecutable("true").toStdString());
-  EXPECT_EQ(findProgram("dorvan-no-such-viewer", game), "");
+  ASSERT_FALSE(QStandardPaths::findExecutable("true").isEmpty());
+  EXPECT_EQ(findProgram("true", game), "");
+  EXPECT_EQ(findProgram("../bin/winhlp32", game + "/../libexec"), "");
 }
 
 TEST(QtPlatformMachine, ClipboardScreenAndClock) {
