@@ -27,7 +27,8 @@ eventually() {
   done
   return 1
 }
-prefix="$scratch/prefix with space"
+# A prefix with characters that the menu entry and the manual page must quote or escape.
+prefix="$scratch/prefix with space, 100% \$HOME 'quotes\" ;"
 cmake --install "$build" --prefix "$prefix" > "$scratch/install.log"
 
 # ---- layout
@@ -49,15 +50,18 @@ done
 # ---- menu entry and metadata
 desktop=$prefix/share/applications/$id.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
-grep -qxF "Exec=\"$prefix/bin/dorvan\"" "$desktop" || fail "the menu entry does not start the installed game"
-grep -qxF "Exec=\"$prefix/bin/dorvan\" 4" "$desktop" || fail "the Tesseract action does not open the 4D window"
+# Quoted as the desktop-entry rules ask: " and $ escaped inside the quotes, % doubled, and then
+# each backslash doubled (the scratch folder's own name needs no quoting).
+exec_line="Exec=\"$scratch/prefix with space, 100%% \\\\\$HOME 'quotes\\\\\" ;/bin/dorvan\""
+[ "$(grep -c -xF "$exec_line" "$desktop")" = 2 ] || fail "the menu entry does not start the installed game"
+grep -qxF "$exec_line 4" "$desktop" || fail "the Tesseract action does not open the 4D window"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" > "$scratch/appstream.log" ||
   { cat "$scratch/appstream.log"; fail "appstreamcli validate"; }
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" ||
   fail "the metadata's release is not $version"
 
 # ---- manual page: renders without a warning and carries the version and the installed paths
-page=$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man6/dorvan.6.gz" 2> "$scratch/man.log")
+page=$(MANWIDTH=200 man --warnings -l "$prefix/share/man/man6/dorvan.6.gz" 2> "$scratch/man.log")
 [ ! -s "$scratch/man.log" ] || { cat "$scratch/man.log"; fail "the manual page renders with warnings"; }
 grep -q "^DORVAN(6)" <<< "$page" || fail "the manual page has no DORVAN(6) heading"
 grep -q "Dorvan $version" <<< "$page" || fail "the manual page does not carry version $version"
@@ -94,4 +98,15 @@ viewer=$(xdotool getwindowpid "$help")
 pids+=("$viewer")
 [ "$(readlink "/proc/$viewer/exe")" = "$prefix/libexec/dorvan/winhlp32" ] ||
   fail "the help window is not the installed viewer's"
+
+# ---- the menu entry, read by a desktop's launcher, starts the installed game
+# GLib looks for the program before it turns %% into %; the link lets that look succeed, and the
+# game it starts must still be named by the real prefix.
+ln -s "$prefix" "$scratch/prefix with space, 100%% \$HOME 'quotes\" ;"
+gio launch "$desktop" > "$scratch/launch.log" 2>&1 || { cat "$scratch/launch.log"; fail "gio launch"; }
+cube=$(eventually shown "Squared") || fail "the menu entry did not open the 3D window"
+launched=$(xdotool getwindowpid "$cube")
+pids+=("$launched")
+[ "$(tr '\0' '\n' < "/proc/$launched/cmdline" | head -1)" = "$prefix/bin/dorvan" ] ||
+  fail "the menu entry started $(tr '\0' ' ' < "/proc/$launched/cmdline")"
 echo "installed layout, menu entry, metadata, manual page and help all check out"
