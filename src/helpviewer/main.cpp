@@ -1,27 +1,21 @@
 // winhlp32 [NAME]: the help viewer that the game starts. It finds the help file the game names
-// ("\dorvan4.hlp": the current folder first, then the game's data folder) and shows it in a
-// window of its own, or says plainly that the file is missing and where it looked.
-// winhlp32 --check [NAME] opens no window: it prints where it runs from and which file it would
-// show, so an installation can be checked without a display.
+// ("\dorvan4.hlp": where the game installed it, else the current folder) and shows it in a
+// window of its own, or says plainly why it cannot: the file is missing (and where it looked),
+// cannot be read, is empty, or is too large or too deeply nested to show.
+// winhlp32 --check [NAME] opens no window: it prints where it runs from and whether it would
+// show the file, after reading it and laying it out as the window would, so an installation
+// and a hostile file can be checked without a display.
 
-#include <QAction>
 #include <QApplication>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QKeySequence>
-#include <QMainWindow>
+#include <QImageReader>
 #include <QMessageBox>
-#include <QStringList>
-#include <QTextBrowser>
-#include <QToolBar>
-#include <QUrl>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <string>
 
+#include "helpviewer/help_document.h"
 #include "helpviewer/help_file.h"
+#include "helpviewer/help_window.h"
 
 // The game's data folder as seen from the folder the viewer is installed in.
 #ifndef DORVAN_HELP_DATA_FROM_VIEWER
@@ -31,93 +25,79 @@
 namespace {
 
 namespace fs = std::filesystem;
-using dorvan::helpviewer::HelpLookup;
+using namespace dorvan::helpviewer;
 
-QString nativePath(const fs::path& p) {
-  return QDir::toNativeSeparators(QString::fromStdString(p.string()));
+// A path as the player reads it; bytes that are not UTF-8 show as replacement characters.
+QString shown(const std::string& path) {
+  return QString::fromUtf8(path);
 }
 
-class HelpWindow : public QMainWindow {
- public:
-  explicit HelpWindow(const fs::path& file) {
-    auto* browser = new QTextBrowser(this);
-    browser->setOpenExternalLinks(true);
-    browser->setSearchPaths({QString::fromStdString(file.parent_path().string())});
-    browser->setSource(QUrl::fromLocalFile(QString::fromStdString(file.string())),
-                       QTextDocument::HtmlResource);
-    setCentralWidget(browser);
-
-    QToolBar* bar = addToolBar("Navigation");
-    bar->setMovable(false);
-    QAction* contents = bar->addAction("Contents", browser, &QTextBrowser::home);
-    contents->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
-    QAction* back = bar->addAction("Back", browser, &QTextBrowser::backward);
-    back->setShortcut(QKeySequence::Back);
-    back->setEnabled(false);
-    QAction* forward = bar->addAction("Forward", browser, &QTextBrowser::forward);
-    forward->setShortcut(QKeySequence::Forward);
-    forward->setEnabled(false);
-    connect(browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
-    connect(browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
-    bar->addSeparator();
-    QAction* larger = bar->addAction("Larger", browser, [browser] { browser->zoomIn(1); });
-    larger->setShortcut(QKeySequence::ZoomIn);
-    QAction* smaller = bar->addAction("Smaller", browser, [browser] { browser->zoomOut(1); });
-    smaller->setShortcut(QKeySequence::ZoomOut);
-    bar->addSeparator();
-    QAction* close = bar->addAction("Close", this, &QWidget::close);
-    close->setShortcuts({QKeySequence::Close, QKeySequence(Qt::Key_Escape)});
-
-    QString title = browser->documentTitle();
-    setWindowTitle(title.isEmpty() ? "Dorvan Help" : title);
-    resize(860, 760);
-  }
-};
-
-int reportMissing(const std::string& name, const HelpLookup& lookup) {
-  QString text = QString("The help file %1 is missing.\n\nLooked for it in:\n")
-                     .arg(QString::fromStdString(name));
-  for (const fs::path& place : lookup.tried) text += "    " + nativePath(place) + "\n";
+int tell(const QString& text) {
   QMessageBox box(QMessageBox::Warning, "Dorvan Help", text, QMessageBox::Ok);
   box.exec();
   return 1;
 }
 
-int reportCheck(const std::string& name, const HelpLookup& lookup) {
-  std::printf("viewer: %s\n", qPrintable(QCoreApplication::applicationFilePath()));
-  if (lookup.found) {
-    std::printf("opens: %s\n", lookup.found->c_str());
-    return 0;
+std::string cannotShow(const fs::path& file, const std::string& problem) {
+  return "The help file " + file.string() + " " + problem + ".";
+}
+
+int reportMissing(const std::string& name, const HelpLookup& lookup, bool check) {
+  if (check) {
+    std::printf("missing: %s\n", name.c_str());
+    for (const fs::path& place : lookup.tried) std::printf("looked in: %s\n", place.c_str());
+    return 1;
   }
-  std::printf("missing: %s\n", name.c_str());
-  for (const fs::path& place : lookup.tried) std::printf("looked in: %s\n", place.c_str());
-  return 1;
+  QString text = QString("The help file %1 is missing.\n\nLooked for it in:\n").arg(shown(name));
+  for (const fs::path& place : lookup.tried) text += "    " + shown(place.string()) + "\n";
+  return tell(text);
+}
+
+int reportProblem(const fs::path& file, const std::string& problem, bool check) {
+  if (check) {
+    std::printf("cannot show: %s\n", cannotShow(file, problem).c_str());
+    return 1;
+  }
+  return tell(shown(cannotShow(file, problem)));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   bool check = argc > 1 && std::string_view(argv[1]) == "--check";
-  // The check prints and ends; it needs no display, so it runs without a GUI application.
-  std::unique_ptr<QCoreApplication> app = check ? std::make_unique<QCoreApplication>(argc, argv)
-                                                : std::make_unique<QApplication>(argc, argv);
+  // The check lays the page out as the window would, on no display.
+  if (check) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);  // takes Qt's own options out of argv
   QCoreApplication::setApplicationName("winhlp32");
+  // No single image of a page may take more memory than this, whatever its header says.
+  QImageReader::setAllocationLimit(32);
 
-  // The game passes one name; a name with spaces may arrive split into several arguments.
-  QStringList args = QCoreApplication::arguments().mid(check ? 2 : 1);
-  std::string name = args.isEmpty() ? std::string(dorvan::helpviewer::kDefaultHelpName)
-                                    : args.join(' ').toStdString();
+  // The game passes one name; a name with spaces may arrive split into several arguments. The
+  // name's bytes are kept as they are: a file name need not be UTF-8.
+  int first = check ? 2 : 1;
+  std::string name = argc > first ? argv[first] : std::string(kDefaultHelpName);
+  for (int i = first + 1; i < argc; ++i) name += std::string(" ") + argv[i];
 
   std::error_code ec;
   fs::path current = fs::current_path(ec);
   fs::path programFolder = QCoreApplication::applicationDirPath().toStdString();
-  HelpLookup lookup = dorvan::helpviewer::findHelpFile(
-      name, current,
-      dorvan::helpviewer::dataFoldersFor(programFolder, DORVAN_HELP_DATA_FROM_VIEWER));
-  if (check) return reportCheck(name, lookup);
-  if (!lookup.found) return reportMissing(name, lookup);
+  HelpLookup lookup =
+      findHelpFile(name, current, dataFoldersFor(programFolder, DORVAN_HELP_DATA_FROM_VIEWER));
+  if (check) std::printf("viewer: %s\n", qPrintable(QCoreApplication::applicationFilePath()));
+  if (!lookup.found) return reportMissing(name, lookup, check);
+  FileBytes help = readHelpFile(*lookup.found);
+  if (!help.problem.empty()) return reportProblem(*lookup.found, help.problem, check);
 
-  HelpWindow window(*lookup.found);
+  auto* document = new HelpDocument(*lookup.found, std::move(help.bytes));
+  if (check) {
+    document->showHelpFile();
+    document->setTextWidth(kWindowWidth);
+    document->size();  // lays the whole page out
+    std::printf("opens: %s\n", lookup.found->c_str());
+    delete document;
+    return 0;
+  }
+  HelpWindow window(document);
   window.show();
   return QApplication::exec();
 }
