@@ -5,10 +5,10 @@
 
 Each fault (a mutant) changes one place of one source file: a comparison turned round, && for
 ||, true for false, one added to a number or taken from it, or a statement left out. The tree
-as it stands (uncommitted changes included) is copied to a scratch folder, built there without
-the desktop shell, and for each mutant rebuilt and tested until the first failing test. A
-mutant that does not build is set aside. Without files, it mutates the rules and tables and the
-windows' move procedures. The same seed picks the same mutants.
+as it stands (uncommitted changes included) is copied to a scratch folder (build-mutants/),
+built there without the desktop shell, and for each mutant rebuilt and tested until the first
+failing test. A mutant that does not build is set aside. Without files, it mutates the rules
+and tables and the windows' move procedures. The same seed picks the same mutants.
 """
 
 import argparse
@@ -89,18 +89,20 @@ def main():
     parser.add_argument("targets", nargs="*", default=DEFAULT_TARGETS)
     parser.add_argument("--mutants", type=int, default=40)
     parser.add_argument("--seed", type=int, default=1)
-    parser.add_argument("--scratch", default="/tmp/dorvan-mutants")
+    # Inside the tree, laid out as the tree is, a compiler cache serves the copy's unchanged
+    # files from the usual build folder's work.
+    parser.add_argument("--scratch", default=str(ROOT / "build-mutants"))
     args = parser.parse_args()
 
-    scratch = Path(args.scratch)
+    tree = Path(args.scratch)
+    build = tree / "build"
     tracked = subprocess.run(["git", "ls-files", "-co", "--exclude-standard"], cwd=ROOT,
                              capture_output=True, text=True, check=True).stdout.split()
     for name in tracked:
-        target = scratch / "src-tree" / name
+        target = tree / name
         target.parent.mkdir(parents=True, exist_ok=True)
         if (ROOT / name).is_file():
             shutil.copy2(ROOT / name, target)
-    tree, build = scratch / "src-tree", scratch / "build"
     launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []
     jobs = str(os.cpu_count() or 2)
     # The programs the tests run; the benchmarks are left out.

@@ -172,26 +172,6 @@ TEST(Turning, FourPressesBringACycleHomeInBothDirections) {
   }
 }
 
-TEST(Turning, OneQuarterTurnDownMovesTheFrontCellsRound) {
-  const Orientation o = step(kHome, command1(3)).after;
-  using namespace game4d;
-  EXPECT_EQ(cellShown(o, 1), kRedCell);
-  EXPECT_EQ(cellShown(o, 2), kPurpleCell);
-  EXPECT_EQ(cellShown(o, 3), kBlueCell);
-  EXPECT_EQ(cellShown(o, 4), kYellowCell);
-  for (int frame = 5; frame <= kFrameCount; ++frame) EXPECT_EQ(o.shows[frame], frame);
-  // Line 1 lies between the yellow, red and black cells. Now frame 4 is yellow, frame 1 red and
-  // frame 8 still black: those frames meet at position 29.
-  EXPECT_EQ(positionOf(o, 1), 29);
-  // The lines of the square between the red and black cells are found wherever they went: the
-  // frames showing red and black meet at each of them.
-  for (int position : positionsOfSquare(o, squareOfCells(kRedCell, kBlackCell))) {
-    std::set<int> shown;
-    for (DrawingLine line : drawinglines(position)) shown.insert(cellShown(o, line.frame));
-    EXPECT_TRUE(shown.count(kRedCell) && shown.count(kBlackCell)) << "position " << position;
-  }
-}
-
 TEST(Turning, TheButtonsThatTurnNothingLockTheTurnedTesseract) {
   // At home they give everything back and change nothing.
   for (int index : {6, 7}) {
