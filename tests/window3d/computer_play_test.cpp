@@ -1,5 +1,5 @@
 // The 3D window against the computer: its replies as the person sees them, its takes and its
-// fallback over whole games, the move clock, typed and pasted moves, and the score panels.
+// fallback over whole games, and typed moves, however mistyped.
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,6 @@
 
 #include "game3d/board.h"
 #include "rules/position.h"
-#include "rules/texts.h"
 #include "window3d/window_texts.h"
 #include "window_fixture.h"
 
@@ -123,33 +122,6 @@ TEST_F(AgainstTheComputer, NoWarningWhileMovesLeftAreHidden) {
   EXPECT_EQ(std::stoi(caption("Label5")) + std::stoi(caption("Label6")), game3d::kSquareCount);
 }
 
-TEST_F(AgainstTheComputer, OpensANewGameAtOnceWhenRedStartsButNeverForTwoPeople) {
-  click("new");
-  EXPECT_EQ(linesOf(rules::kRed), 1);
-  EXPECT_EQ(caption("Label34"), "53");
-  EXPECT_EQ(caption("Label33"), "No score    Blue's turn.");
-  click("new");
-  click("ip", 1);
-  click("new");
-  EXPECT_EQ(linesOf(rules::kRed), 0);
-  EXPECT_EQ(scalar("redtomove"), 1);
-}
-
-TEST_F(AgainstTheComputer, ClockGivesTheFullTimeAfterTheReplyThenLoses) {
-  play({1});
-  EXPECT_EQ(scalar("timeleft"), 20000) << "no tick while the computer thinks";
-  platform_.advance(100);
-  EXPECT_EQ(caption("Label11"), "19900");
-  EXPECT_EQ(window_->at("Picture6").left, 1433);  // 19900 / 20000 of the 1440-twip track
-  platform_.advance(19900);
-  EXPECT_EQ(caption("Label11"), "0");
-  EXPECT_EQ(window_->at("Picture6").left, 0);
-  EXPECT_FALSE(app_.ended()) << "no time left is not yet too late";
-  platform_.advance(100);
-  EXPECT_EQ(platform_.messages, std::vector<std::string>{std::string(rules::texts::kYouLose)});
-  EXPECT_TRUE(app_.ended());
-}
-
 class ExchangingMoves : public PlayingTheWindow {
  protected:
   ExchangingMoves() { click("ip", 1); }
@@ -179,40 +151,6 @@ TEST_F(ExchangingMoves, OnlyAnExactFreeMoveNameIsPlayed) {
   EXPECT_EQ(caption("Text1"), "");
   EXPECT_EQ(window_->at("List1").items.back(), "2   B-R-2 to B-R-1  --Red--");
   EXPECT_EQ(caption("Text2"), game3d::moveName(5)) << "a typed move is not shown or sent back";
-}
-
-TEST_F(ExchangingMoves, PasteEntersWhatTheClipboardHolds) {
-  platform_.clipboardSetText("mc3mc2");
-  click("Command2");
-  EXPECT_EQ(owner(41), rules::kBlue);
-  platform_.clipboardClear();
-  click("Command2");
-  EXPECT_EQ(scalar("redtomove"), 1);
-  EXPECT_TRUE(platform_.messages.empty());
-}
-
-class ScorePanels : public PlayingTheWindow {};
-
-TEST_F(ScorePanels, CumulativePanelWidensTheWindowAndPlayPutsItAway) {
-  click("cuscore");
-  EXPECT_TRUE(window_->at("cuscore").checked);
-  EXPECT_TRUE(window_->at("Picture1").visible);
-  EXPECT_EQ(window_->width, 14500);
-  EXPECT_EQ(window_->left, 7150);
-  EXPECT_EQ(window_->top, 4357);
-  click("cuscore");
-  EXPECT_FALSE(window_->at("cuscore").checked);
-  EXPECT_EQ(window_->width, 8595);
-  EXPECT_EQ(window_->left, 10102);
-  click("cuscore");
-  click("high");
-  EXPECT_TRUE(window_->at("Picture3").visible);
-  EXPECT_EQ(window_->at("List2").items.size(), 10u);
-  play({1});
-  EXPECT_FALSE(window_->at("Picture1").visible);
-  EXPECT_FALSE(window_->at("Picture3").visible);
-  EXPECT_FALSE(window_->at("cuscore").checked);
-  EXPECT_EQ(window_->width, 8595);
 }
 
 }  // namespace
