@@ -41,10 +41,11 @@ STATEMENT = re.compile(r"^\s+(?!return\b|case\b|default\b|break\b|using\b|const\
                        r"[\w:.\[\]()>-]+(\(.*\)|\s*[-+*/]?=.*|\+\+|--);\s*(//.*)?$")
 
 
-def run(command, cwd, timeout=None, quiet=True):
-    out = subprocess.DEVNULL if quiet else None
+def run(command, cwd, timeout=None):
+    quiet = subprocess.DEVNULL
     try:
-        return subprocess.run(command, cwd=cwd, stdout=out, stderr=out, timeout=timeout).returncode
+        return subprocess.run(command, cwd=cwd, stdout=quiet, stderr=quiet,
+                              timeout=timeout).returncode
     except subprocess.TimeoutExpired:
         return -1
 
@@ -58,9 +59,9 @@ def source_files(targets):
             yield path
 
 
-def code_lines(text):
+def code_lines(lines):
     """(index, line) for each line that is code: no comment, include or static_assert."""
-    for index, line in enumerate(text.splitlines(keepends=True)):
+    for index, line in enumerate(lines):
         stripped = line.strip()
         if not stripped or stripped.startswith(("//", "#", "static_assert", "*", "/*")):
             continue
@@ -69,7 +70,7 @@ def code_lines(text):
 
 def mutants_of(path):
     lines = path.read_text().splitlines(keepends=True)
-    for index, line in code_lines("".join(lines)):
+    for index, line in code_lines(lines):
         code = line.split("//")[0]
         # Numbers in sizes and in table rows are data, checked by the tables' own tests.
         data = "std::array<" in code or code.lstrip().startswith("{")
