@@ -102,8 +102,7 @@ void playGame(bool cube, Variant variant, bool strongOpens, RandomSource& random
       const double start = cpuSeconds();
       const search::Choice choice = search::strongLine(board, {drawn, 0});
       tally.moveSeconds.push_back(cpuSeconds() - start);
-      if (choice.exact && boxes * search::kBoxWeight + points / 1000 + choice.value > 0)
-        sawWin = true;
+      if (choice.exact && boxes + search::boxMargin(choice.value) > 0) sawWin = true;
       line = choice.line;
     } else {
       line = classic.choose();
