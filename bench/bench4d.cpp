@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 4 + k % 24; ++i) {
       rules::passTurn(g);
       rules::drawLine(g, order[i], rules::Marks::kBoth);
-      rules::scoreMove(board, g, rules::Variant::kMerrin);
+      rules::scoreMove(board, g);
     }
     positions.push_back(g.position);
   }

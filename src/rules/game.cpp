@@ -14,12 +14,13 @@ void drawLine(Game& game, int line, Marks marks) {
   game.position.draw(line, game.mover, marks);
 }
 
-void drawComputerLine(Game& game, int line, Variant variant) {
+void drawComputerLine(Game& game, int line) {
   game.mover = kRed;
-  game.position.draw(line, kRed, marksOf(variant));
+  game.position.draw(line, kRed, marksOf(game.variant));
 }
 
-MoveScore scoreMove(const Board& board, Game& game, Variant variant) {
+MoveScore scoreMove(const Board& board, Game& game) {
+  const Variant variant = game.variant;
   game.sidecount = countSides(board, game.position, variant, game.mover);
   MoveScore score;
   score.completed = completedBoxes(board, game.position, variant, game.mover);
@@ -45,6 +46,7 @@ bool gameOver(const Board& board, const Game& game, LineSet outOfPlay) {
 
 bool newGame(Game& game) {
   Game next;
+  next.variant = game.variant;
   next.mover = game.mover;
   next.bluestarts = game.bluestarts == 0 ? 1 : 0;
   next.redtomove = next.bluestarts == 0 ? 1 : 0;

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "rules/board.h"
+#include "rules/move_clock.h"
 #include "rules/position.h"
+#include "rules/score_lists.h"
 #include "rules/sides.h"
 
 namespace dorvan::rules {
@@ -24,6 +26,7 @@ struct Tally {
 };
 
 struct Game {
+  Variant variant = Variant::kMerrin;  // in play; chosen between games
   Position position;
   SideCounts sidecount{};  // as the last count of a move left it
   Side mover = kNobody;    // the side whose line is being scored
@@ -44,7 +47,7 @@ Side passTurn(Game& game);
 void drawLine(Game& game, int line, Marks marks);
 
 // The computer's line: always Red's, and recorded only in the variant's own marks table.
-void drawComputerLine(Game& game, int line, Variant variant);
+void drawComputerLine(Game& game, int line);
 
 struct MoveScore {
   Completed completed;  // the boxes to show, ascending
@@ -53,20 +56,30 @@ struct MoveScore {
   std::string status;   // the status line
 };
 
-// Counts the boxes of the variant, claims those completed for the mover and credits them; a
-// scorer moves again, except in Duomar.
-MoveScore scoreMove(const Board& board, Game& game, Variant variant);
+// Counts the boxes of the variant in play, claims those completed for the mover and credits
+// them; a scorer moves again, except in Duomar.
+MoveScore scoreMove(const Board& board, Game& game);
 
 // No line is free but those kept out of play (the tesseract's "1/2 Level" keeps four).
 bool gameOver(const Board& board, const Game& game, LineSet outOfPlay);
 
-// A new game: the other side opens it, everything but the last mover starts afresh. Returns
+// A new game of the same variant: the other side opens it, everything but the last mover
+// starts afresh. Returns
 // true when Red opens, so that the window runs its move procedure at once (which lets the
 // computer draw first).
 bool newGame(Game& game);
 
-constexpr bool computerToMove(bool onePlayer, int redtomove, Variant variant) {
-  return onePlayer && redtomove == 1 && variantAllowed(variant, false);
+constexpr bool computerToMove(bool onePlayer, const Game& game) {
+  return onePlayer && game.redtomove == 1 && variantAllowed(game.variant, false);
 }
+
+// Everything one window keeps of its games: the game under way, the person's move clock and
+// the record of the rounds played since the window opened.
+struct Session {
+  explicit constexpr Session(int timeLimit) : clock(timeLimit) {}
+  Game game;
+  MoveClock clock;
+  Totals totals;
+};
 
 }  // namespace dorvan::rules

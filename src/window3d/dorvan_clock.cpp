@@ -11,11 +11,11 @@
 namespace dorvan::window3d {
 
 void DorvanForm::Timer1_Timer() {
-  const bool expired = clock_.tick();
+  const bool expired = session_.clock.tick();
   Controls& ui = *ui_;
-  ui.clockFigure.caption = std::to_string(clock_.timeleft());
+  ui.clockFigure.caption = std::to_string(session_.clock.timeleft());
   const float track = static_cast<float>(ui.clockTrack.width);
-  ui.clockBar.left = static_cast<int>(std::lround(clock_.barLeft(track)));
+  ui.clockBar.left = static_cast<int>(std::lround(session_.clock.barLeft(track)));
   if (!expired) return;
   // No further tick may ask again while the message is open.
   stopMoveClock();

@@ -26,14 +26,14 @@ void waitASecond(forms::Application& app) {
 }  // namespace
 
 void DorvanForm::computerMove() {
-  const rules::Variant variant = checkedVariant();
+  const rules::Variant variant = session_.game.variant;
   const rules::ComputerMove move =
       ui_->opponents[1].checked
           ? search::strongMove(search::cubeBoard(variant),
-                               search::nodeOf(game_.position, variant, rules::kRed))
-          : rules::chooseComputerMove(game3d::kBoard, game_.position, variant, {},
+                               search::nodeOf(session_.game.position, variant, rules::kRed))
+          : rules::chooseComputerMove(game3d::kBoard, session_.game.position, variant, {},
                                       [this] { return app().random().next(); });
-  game_.redtomove = 0;
+  session_.game.redtomove = 0;
 
   if (move.play == rules::ComputerPlay::kTake) {
     drawComputerLine(move.line);
@@ -47,14 +47,14 @@ void DorvanForm::computerMove() {
   if (move.play == rules::ComputerPlay::kAnyFree && ui.movesLeft.visible)
     forms::tell(app(), texts::kNoGoodMoves);
   waitASecond(app());
-  showMovesLeft(rules::freeLines(game3d::kBoard, game_.position) - 1);
+  showMovesLeft(rules::freeLines(game3d::kBoard, session_.game.position) - 1);
   drawComputerLine(move.line);
 
   ui.redTurn.visible = false;
   ui.blueTurn.visible = true;
   forms::Control& status = ui.status;
   status.forecolor = rules::statusColour(rules::kBlue);
-  status.caption = rules::texts::moveStatus(variant, 0, rules::kRed, rules::kBlue);
+  status.caption = rules::texts::moveStatus(session_.game.variant, 0, rules::kRed, rules::kBlue);
   // The ticks that fell due while the computer thought were lost; the person's time starts now.
   if (onePlayer() && timeLimitInForce()) {
     stopMoveClock();
@@ -66,13 +66,13 @@ void DorvanForm::drawComputerLine(int line) {
   forms::Control& main = ui_->mainView[line];
   forms::Control& reverse = ui_->reverseView[line];
   main.borderWidth = reverse.borderWidth = kDrawnWidth;
-  anpaint(line);
+  anpaint(line, rules::kRedLineColour);
   main.color = reverse.color = rules::kHighlightColour;
   viewrefresh();
   waitASecond(app());
   main.color = reverse.color = rules::kRedLineColour;
   markmov(line);
-  rules::drawComputerLine(game_, line, rules::variantFromIndex(gamevariant_));
+  rules::drawComputerLine(session_.game, line);
 }
 
 }  // namespace dorvan::window3d

@@ -211,12 +211,6 @@ void DorvanForm::Form_Load() {
   ui.rounds.items.assign(1, "");
 }
 
-rules::Variant DorvanForm::checkedVariant() const {
-  if (ui_->variants[2].checked) return rules::Variant::kDorvan;
-  if (ui_->variants[1].checked) return rules::Variant::kDuomar;
-  return rules::Variant::kMerrin;
-}
-
 bool DorvanForm::onePlayer() const {
   return ui_->players[0].checked;
 }
@@ -228,7 +222,7 @@ bool DorvanForm::timeLimitInForce() const {
 std::optional<forms::TableView> DorvanForm::table(std::string_view name) const {
   auto rowsOf = [](const auto& table) { return forms::TableView::rows2d(table); };
   auto rowOf = [](const auto& values) { return forms::TableView::row(values); };
-  const rules::Position& position = game_.position;
+  const rules::Position& position = session_.game.position;
   auto marks = [&](rules::BoxKind kind) {
     const rules::BoxTable& boxes = game3d::kBoard.boxes(kind);
     return forms::TableView::rows2d(rules::marksTable(game3d::kBoard, position, kind), boxes.count,
@@ -242,15 +236,16 @@ std::optional<forms::TableView> DorvanForm::table(std::string_view name) const {
     return forms::TableView::row(rules::claimedTable(position), game3d::kSquareCount);
   if (name == "sqlines") return rowsOf(game3d::sqlines);
   if (name == "cubelines") return rowsOf(game3d::cubelines);
-  if (name == "redtomove") return forms::TableView::scalar(game_.redtomove);
-  if (name == "bluestarts") return forms::TableView::scalar(game_.bluestarts);
-  if (name == "gamevariant") return forms::TableView::scalar(gamevariant_);
-  if (name == "mover") return forms::TableView::scalar(game_.mover);
+  if (name == "redtomove") return forms::TableView::scalar(session_.game.redtomove);
+  if (name == "bluestarts") return forms::TableView::scalar(session_.game.bluestarts);
+  if (name == "gamevariant")
+    return forms::TableView::scalar(rules::variantIndex(session_.game.variant));
+  if (name == "mover") return forms::TableView::scalar(session_.game.mover);
   // The last box shown as completed: its lines and the colours they had before the highlight.
   if (name == "boxlines") return rowOf(boxlines_);
   if (name == "savedcolors") return rowOf(savedcolors_);
-  if (name == "timeleft") return forms::TableView::scalar(clock_.timeleft());
-  if (name == "timelimit") return forms::TableView::scalar(clock_.timelimit());
+  if (name == "timeleft") return forms::TableView::scalar(session_.clock.timeleft());
+  if (name == "timelimit") return forms::TableView::scalar(session_.clock.timelimit());
   return std::nullopt;
 }
 
@@ -261,33 +256,37 @@ std::vector<std::string> DorvanForm::invariantViolations() const {
   using std::to_string;
   const Controls& ui = *ui_;
 
-  const rules::Position& position = game_.position;
+  const rules::Position& position = session_.game.position;
   const int free = rules::freeLines(game3d::kBoard, position);
   if (ui.movesLeft.caption != to_string(free))
     fail("Label34 says " + ui.movesLeft.caption + " moves left, " + to_string(free) +
          " lines are free");
   int claimed = 0;
   for (int box = 1; box <= game3d::kSquareCount; ++box) claimed += position.claimed(box);
-  const int scores = game_.blue.score + game_.red.score;
+  const int scores = session_.game.blue.score + session_.game.red.score;
   if (scores != claimed)
     fail("the scores add up to " + to_string(scores) + ", " + to_string(claimed) +
          " boxes are claimed");
   // One box is worth 1000; four boxes at once 10000, the best rate there is.
-  const int points = game_.blue.points + game_.red.points;
+  const int points = session_.game.blue.points + session_.game.red.points;
   if (points % 1000 != 0 || points < 1000 * scores || points > 2500 * scores)
     fail("points " + to_string(points) + " do not fit a score of " + to_string(scores));
-  if (ui.blueScore.caption != to_string(game_.blue.score) ||
-      ui.redScore.caption != to_string(game_.red.score) ||
-      ui.bluePoints.caption != to_string(game_.blue.points) ||
-      ui.redPoints.caption != to_string(game_.red.points))
+  if (ui.blueScore.caption != to_string(session_.game.blue.score) ||
+      ui.redScore.caption != to_string(session_.game.red.score) ||
+      ui.bluePoints.caption != to_string(session_.game.blue.points) ||
+      ui.redPoints.caption != to_string(session_.game.red.points))
     fail("the score labels do not show the scores");
-  const int redtomove = game_.redtomove;
-  const int bluestarts = game_.bluestarts;
+  const int redtomove = session_.game.redtomove;
+  const int bluestarts = session_.game.bluestarts;
   if ((redtomove != 0 && redtomove != 1) || (bluestarts != 0 && bluestarts != 1))
     fail("redtomove " + to_string(redtomove) + ", bluestarts " + to_string(bluestarts));
   if (ui.redTurn.visible != (redtomove == 1) || ui.blueTurn.visible != (redtomove == 0))
     fail("the turn signs do not show the side to move");
-  if (!ui.variants.contains(gamevariant_) || !ui.variants[gamevariant_].checked ||
+  // The inverse view paints a line in its drawer's colour, which the status line shows too.
+  if (ui.status.forecolor != rules::statusColour(session_.game.toMove()))
+    fail("the status line is not in the colour of the side to move");
+  const int gamevariant = rules::variantIndex(session_.game.variant);
+  if (!ui.variants[gamevariant].checked ||
       ui.variants[0].checked + ui.variants[1].checked + ui.variants[2].checked != 1)
     fail("the Games menu does not check the variant in play");
   if (ui.players[0].checked == ui.players[1].checked)

@@ -46,8 +46,9 @@ class DorvanForm : public forms::Form {
   // `afterComputerTake` skips the menus and the clock, which the computer's turn has dealt with.
   void aftermove(bool afterComputerTake = false);
   void new_Click();
-  // Paints a line's segments in the inverse view, and shows a move as the last one.
-  void anpaint(int ant);
+  // Paints a line's segments in the inverse view in its drawer's colour, and shows a move as the
+  // last one.
+  void anpaint(int ant, Colour colour);
   void markmov(int move);
 
   // dorvan_menus.cpp: the game variant, the player mode, the grid overlay, the advice on
@@ -142,8 +143,6 @@ class DorvanForm : public forms::Form {
   void restoreNormalSize();
   // Keeps the window's size and centres it on the screen.
   void centreOnScreen();
-  // The variant whose item is checked in the Games menu, as the scoring reads it.
-  rules::Variant checkedVariant() const;
   bool onePlayer() const;
   bool timeLimitInForce() const;
   // Writes the scores, points and moves left into their labels.
@@ -197,10 +196,7 @@ class DorvanForm : public forms::Form {
 
   std::optional<Controls> ui_;
 
-  rules::Game game_;
-  int gamevariant_ = 0;
-  rules::MoveClock clock_{kTimeLimit};
-  rules::Totals totals_;
+  rules::Session session_{kTimeLimit};
   // The box whose completion is being shown: its lines and the colours they had.
   std::array<int, game3d::kCubeEdges + 1> boxlines_{};
   std::array<Colour, game3d::kCubeEdges + 1> savedcolors_{};

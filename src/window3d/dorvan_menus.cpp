@@ -20,7 +20,7 @@ void DorvanForm::game_Click(int index) {
   }
   for (forms::Control* item : ui.variants) item->checked = item->index == index;
   ui.variantCaption.caption = rules::texts::variantCaption(variant);
-  gamevariant_ = index;
+  session_.game.variant = variant;
 }
 
 void DorvanForm::ip_Click(int index) {

@@ -16,8 +16,8 @@ void DorvanForm::opp_Click(int index) {
 }
 
 void DorvanForm::hnt_Click() {
-  const rules::Variant variant = checkedVariant();
-  const search::Node node = search::nodeOf(game_.position, variant, game_.toMove());
+  const rules::Variant variant = session_.game.variant;
+  const search::Node node = search::nodeOf(session_.game.position, variant, session_.game.toMove());
   const int line = search::strongLine(search::cubeBoard(variant), node).line;
   if (line == 0) return;  // the game is over
   clearHint();
@@ -32,7 +32,7 @@ void DorvanForm::hnt_Click() {
 void DorvanForm::clearHint() {
   const int line = hintedLine_;
   hintedLine_ = 0;
-  if (line == 0 || !game_.position.isFree(line)) return;
+  if (line == 0 || !session_.game.position.isFree(line)) return;
   ui_->mainView[line].color = kMainView[line].colour;
   ui_->reverseView[line].color = kReverseView[line].colour;
   ui_->mainView[line].borderWidth = ui_->reverseView[line].borderWidth = kFreeWidth;

@@ -27,7 +27,7 @@ void DorvanForm::ch_Click() {
   ui.movesLeft.visible = item.checked;
   ui.movesLeftCaption.visible = item.checked;
   if (!item.checked) return;
-  showMovesLeft(rules::freeLines(game3d::kBoard, game_.position));
+  showMovesLeft(rules::freeLines(game3d::kBoard, session_.game.position));
 }
 
 void DorvanForm::snd_Click() {

@@ -16,9 +16,6 @@ namespace dorvan::window3d {
 
 namespace {
 
-// The status colour of Red is a darker red than Red's lines.
-constexpr Colour kRedStatus = rules::kRedStatusColour;
-
 std::string moveListEntry(std::size_t number, int line, rules::Side side) {
   std::string entry = std::to_string(number);
   entry += texts::kListGap;
@@ -51,15 +48,15 @@ void DorvanForm::Label22_Click(int index) {
 
 void DorvanForm::playLine(int line, bool chosenOnBoard) {
   if (!game3d::isLine(line)) return;
-  if (!game_.position.isFree(line)) {
+  if (!session_.game.position.isFree(line)) {
     invalidmove();
     return;
   }
   clearHint();
-  const rules::Side mover = rules::passTurn(game_);
+  const rules::Side mover = rules::passTurn(session_.game);
   showTurn();
   paintLine(line, rules::lineColour(mover));
-  rules::drawLine(game_, line, rules::marksOf(rules::variantFromIndex(gamevariant_)));
+  rules::drawLine(session_.game, line, rules::marksOf(session_.game.variant));
   if (chosenOnBoard) markmov(line);
   forms::Control& list = ui_->moveList;
   list.items.push_back(moveListEntry(list.items.size() + 1, line, mover));
@@ -77,12 +74,12 @@ void DorvanForm::invalidmove() {
 }
 
 void DorvanForm::showTurn() {
-  ui_->redTurn.visible = game_.redtomove == 1;
-  ui_->blueTurn.visible = game_.redtomove == 0;
+  ui_->redTurn.visible = session_.game.redtomove == 1;
+  ui_->blueTurn.visible = session_.game.redtomove == 0;
 }
 
 void DorvanForm::paintLine(int line, Colour colour) {
-  anpaint(line);
+  anpaint(line, colour);
   for (const forms::ControlArray* view : {&ui_->mainView, &ui_->reverseView}) {
     forms::Control& segment = (*view)[line];
     segment.borderWidth = kDrawnWidth;
@@ -90,10 +87,8 @@ void DorvanForm::paintLine(int line, Colour colour) {
   }
 }
 
-void DorvanForm::anpaint(int ant) {
+void DorvanForm::anpaint(int ant, Colour colour) {
   if (!game3d::isLine(ant)) return;
-  const Colour status = ui_->status.forecolor;
-  const Colour colour = status == kRedStatus ? rules::kRedLineColour : status;
   for (int element : kInversePaint[ant]) {
     if (element == 0) break;
     forms::Control& segment = ui_->inverseView[element];
@@ -129,8 +124,8 @@ void DorvanForm::aftermove(bool afterComputerTake) {
   }
   setFocus(ui.restingFocus);
 
-  const rules::Variant variant = checkedVariant();
-  const rules::MoveScore score = rules::scoreMove(game3d::kBoard, game_, variant);
+  const rules::Variant variant = session_.game.variant;
+  const rules::MoveScore score = rules::scoreMove(game3d::kBoard, session_.game);
   const bool scored = score.completed.count > 0;
   if (scored) {
     if (onePlayer() && timeLimitInForce()) restartMoveClock();
@@ -146,14 +141,14 @@ void DorvanForm::aftermove(bool afterComputerTake) {
 
   for (int box : score.completed) showCompletedBox(box, variant);
 
-  const int left = rules::freeLines(game3d::kBoard, game_.position);
+  const int left = rules::freeLines(game3d::kBoard, session_.game.position);
   showMovesLeft(left);
   if (left == 0) {
     endOfGame();
     return;
   }
   viewrefresh();
-  if (rules::computerToMove(onePlayer(), game_.redtomove, variant)) {
+  if (rules::computerToMove(onePlayer(), session_.game)) {
     computerMove();
     return;
   }
@@ -195,9 +190,10 @@ void DorvanForm::endOfGame() {
   Controls& ui = *ui_;
   // The verdict stands over the drawing while the question is asked.
   forms::Control& verdict = ui.verdict;
-  verdict.caption = std::string(rules::texts::pointsResult(game_.blue.points, game_.red.points)) +
-                    "\n" +
-                    std::string(rules::texts::scoreResult(game_.blue.score, game_.red.score));
+  verdict.caption =
+      std::string(rules::texts::pointsResult(session_.game.blue.points, session_.game.red.points)) +
+      "\n" +
+      std::string(rules::texts::scoreResult(session_.game.blue.score, session_.game.red.score));
   verdict.visible = true;
   const platform::Answer again = app().platform().messageBox(
       std::string(rules::texts::kPlayAgain), std::string(rules::texts::kPlayAgainTitle),
@@ -211,11 +207,12 @@ void DorvanForm::endOfGame() {
 void DorvanForm::new_Click() {
   Controls& ui = *ui_;
   ui.sidePanel.visible = false;
-  const bool redOpens = rules::newGame(game_);
+  const bool redOpens = rules::newGame(session_.game);
   const bool twoPlayers = ui.players[1].checked;
   ui.players[0].checked = !twoPlayers;
   ui.players[1].checked = twoPlayers;
-  for (forms::Control* item : ui.variants) item->checked = item->index == gamevariant_;
+  for (forms::Control* item : ui.variants)
+    item->checked = item->index == rules::variantIndex(session_.game.variant);
   viewrefresh();
   setMenusEnabled(true);
   resetDrawing();
@@ -244,10 +241,10 @@ void DorvanForm::resetDrawing() {
 
 void DorvanForm::showScores() {
   Controls& ui = *ui_;
-  ui.blueScore.caption = std::to_string(game_.blue.score);
-  ui.redScore.caption = std::to_string(game_.red.score);
-  ui.bluePoints.caption = std::to_string(game_.blue.points);
-  ui.redPoints.caption = std::to_string(game_.red.points);
+  ui.blueScore.caption = std::to_string(session_.game.blue.score);
+  ui.redScore.caption = std::to_string(session_.game.red.score);
+  ui.bluePoints.caption = std::to_string(session_.game.blue.points);
+  ui.redPoints.caption = std::to_string(session_.game.red.points);
 }
 
 void DorvanForm::showMovesLeft(int left) {
@@ -260,7 +257,7 @@ void DorvanForm::setMenusEnabled(bool enabled) {
 }
 
 void DorvanForm::restartMoveClock() {
-  clock_.restart();
+  session_.clock.restart();
   ui_->clockTimer.setTimerEnabled(true);
 }
 

@@ -35,9 +35,10 @@ void DorvanForm::cuscore_Click() {
 
 void DorvanForm::addRound() {
   Controls& ui = *ui_;
-  rules::addRound(ui.rounds.items, totals_, game_.blue.score, game_.red.score);
-  ui.blueTotal.caption = std::to_string(totals_.blue);
-  ui.redTotal.caption = std::to_string(totals_.red);
+  rules::addRound(ui.rounds.items, session_.totals, session_.game.blue.score,
+                  session_.game.red.score);
+  ui.blueTotal.caption = std::to_string(session_.totals.blue);
+  ui.redTotal.caption = std::to_string(session_.totals.red);
 }
 
 }  // namespace dorvan::window3d

@@ -200,9 +200,7 @@ void Form2::Form_Load() {
 }
 
 Variant Form2::variant() const {
-  for (int k = 0; k <= 2; ++k)
-    if (ui_->variants[k].checked) return rules::variantFromIndex(k);
-  return Variant::kMerrin;
+  return session_.game.variant;
 }
 
 bool Form2::onePlayer() const {

@@ -223,14 +223,12 @@ class Form2 : public forms::Form {
 
   std::optional<Controls> ui_;
 
-  rules::Game game_;
+  rules::Session session_{kTimeLimit};
   view4d::Orientation orientation_ = view4d::kHome;
   // The drawing lines that the pair boxes have dotted, [view][frame][element] (main view 0).
   std::array<std::array<std::array<bool, kElementsPerFrame + 1>, kFrameCount + 1>, 2> pairDotted_{};
   // The red frame's lines that a pair box click has hidden.
   std::array<bool, 4> redLineHidden_{};
-  rules::MoveClock clock_{kTimeLimit};
-  rules::Totals totals_;
   int locateonly_ = 0;
   int locatedpos_ = 0;
   // The move procedure is running; commands that arrive meanwhile wait in `later_`.

@@ -23,20 +23,21 @@ void waitASecond(forms::Application& app) {
 }  // namespace
 
 void Form2::computerMove() {
-  if (!onePlayer() || game_.redtomove != 1) return;
+  if (!onePlayer() || session_.game.redtomove != 1) return;
   const Variant played = variant();
   const bool strong = ui_->opponents[1].checked;
   const rules::ComputerMove choice =
       strong ? search::strongMove(search::tesseractBoard(played, halfLevelOn()),
-                                  search::nodeOf(game_.position, played, rules::kRed))
-             : rules::chooseComputerMove(kBoard, game_.position, played,
+                                  search::nodeOf(session_.game.position, played, rules::kRed))
+             : rules::chooseComputerMove(kBoard, session_.game.position, played,
                                          computerPolicy(played, halfLevelOn()),
                                          [this] { return app().random().next(); });
   // The window keeps the units' counts as the computer saw them; the strong one counts none.
-  game_.sidecount =
-      strong ? rules::countSides(kBoard, game_.position, played, rules::kRed) : choice.sidecount;
+  session_.game.sidecount =
+      strong ? rules::countSides(kBoard, session_.game.position, played, rules::kRed)
+             : choice.sidecount;
   if (choice.play == rules::ComputerPlay::kNone) return;
-  game_.redtomove = 0;
+  session_.game.redtomove = 0;
   const int line = choice.line;
 
   if (choice.play == rules::ComputerPlay::kTake) {
@@ -58,7 +59,7 @@ void Form2::computerMove() {
       highlight.color = rules::kRedLineColour;
       highlight.borderWidth = widths::kHighlightMain;
     }
-    rules::drawComputerLine(game_, line, played);
+    rules::drawComputerLine(session_.game, line);
     movescore();  // Red's unit: scored, and Red moves again
     return;
   }
@@ -69,7 +70,7 @@ void Form2::computerMove() {
     stopMoveClock();
     restartMoveClock();
   }
-  rules::drawComputerLine(game_, line, played);
+  rules::drawComputerLine(session_.game, line);
   ui_->redTurn.visible = false;
   ui_->blueTurn.visible = true;
   ui_->status.caption = rules::texts::moveStatus(played, 0, rules::kRed, rules::kBlue);

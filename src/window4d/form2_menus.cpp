@@ -132,6 +132,7 @@ void Form2::game_Click(int index) {
     return;
   }
   for (int k = 0; k < 3; ++k) ui_->variants[k].checked = k == index;
+  session_.game.variant = rules::variantFromIndex(index);
   ui_->variantCaption.caption = rules::texts::variantCaption(rules::variantFromIndex(index));
 }
 

@@ -32,7 +32,7 @@ void Form2::opp_Click(int index) {
 
 void Form2::hnt_Click() {
   const Variant played = variant();
-  const search::Node node = search::nodeOf(game_.position, played, game_.toMove());
+  const search::Node node = search::nodeOf(session_.game.position, played, session_.game.toMove());
   const int line = search::strongLine(search::tesseractBoard(played, halfLevelOn()), node).line;
   if (line == 0) return;  // the game is over
   clearHint();

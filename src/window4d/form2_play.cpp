@@ -48,9 +48,9 @@ void Form2::Label2_Click(int index) {
   const int line =
       lineFromColours(drawingLine(true, lines[0]).color, drawingLine(true, lines[1]).color,
                       drawingLine(true, lines[2]).color);
-  if (line == 0 || !game_.position.isFree(line)) return;
+  if (line == 0 || !session_.game.position.isFree(line)) return;
 
-  const rules::Side mover = rules::passTurn(game_);
+  const rules::Side mover = rules::passTurn(session_.game);
   showTurnSigns();
   const Colour highlight = rules::lineColour(mover);
   for (forms::Control* shown : {&ui.pow[position], &ui.slam[position]}) {
@@ -65,7 +65,7 @@ void Form2::Label2_Click(int index) {
 }
 
 void Form2::gridbang(int gdb) {
-  rules::drawLine(game_, gdb, rules::Marks::kBoth);
+  rules::drawLine(session_.game, gdb, rules::Marks::kBoth);
 }
 
 void Form2::drawPosition(int position) {
@@ -107,7 +107,7 @@ void Form2::scoreAndPass() {
       diagramElement(element).borderWidth = 1;
     }
   }
-  const rules::MoveScore score = rules::scoreMove(kBoard, game_, variant());
+  const rules::MoveScore score = rules::scoreMove(kBoard, session_.game);
   if (onePlayer() && timeLimitInForce()) restartMoveClock();
   showTurnSigns();
   showScores();
@@ -119,7 +119,7 @@ void Form2::scoreAndPass() {
     endOfGame();
     return;
   }
-  if (onePlayer() && game_.redtomove == 1) computerMove();
+  if (onePlayer() && session_.game.redtomove == 1) computerMove();
 }
 
 void Form2::flashUnit(int unit) {
@@ -140,8 +140,9 @@ void Form2::flashUnit(int unit) {
 void Form2::endOfGame() {
   Controls& ui = *ui_;
   ui.verdict.caption =
-      std::string(rules::texts::pointsResult(game_.blue.points, game_.red.points)) + "\n" +
-      std::string(rules::texts::scoreResult(game_.blue.score, game_.red.score));
+      std::string(rules::texts::pointsResult(session_.game.blue.points, session_.game.red.points)) +
+      "\n" +
+      std::string(rules::texts::scoreResult(session_.game.blue.score, session_.game.red.score));
   ui.verdict.visible = true;
   const platform::Answer again = app().platform().messageBox(
       std::string(rules::texts::kPlayAgain), std::string(rules::texts::kPlayAgainTitle),
@@ -154,9 +155,10 @@ void Form2::endOfGame() {
 
 void Form2::addRound() {
   Controls& ui = *ui_;
-  rules::addRound(ui.rounds.items, totals_, game_.blue.score, game_.red.score);
-  ui.blueTotal.caption = std::to_string(totals_.blue);
-  ui.redTotal.caption = std::to_string(totals_.red);
+  rules::addRound(ui.rounds.items, session_.totals, session_.game.blue.score,
+                  session_.game.red.score);
+  ui.blueTotal.caption = std::to_string(session_.totals.blue);
+  ui.redTotal.caption = std::to_string(session_.totals.red);
 }
 
 void Form2::newGame() {
@@ -166,8 +168,8 @@ void Form2::newGame() {
     for (forms::Control* line : ui.m[frame]) line->borderWidth = 1;
   }
   quecheat();
-  const bool redOpens = rules::newGame(game_);
-  game_.mover = rules::kNobody;
+  const bool redOpens = rules::newGame(session_.game);
+  session_.game.mover = rules::kNobody;
   showScores();
   setGameMenusEnabled(true);
   for (int p = 1; p <= kPositionCount; ++p) {
@@ -184,19 +186,19 @@ void Form2::newGame() {
 }
 
 void Form2::showTurnSigns() {
-  ui_->redTurn.visible = game_.redtomove == 1;
-  ui_->blueTurn.visible = game_.redtomove == 0;
+  ui_->redTurn.visible = session_.game.redtomove == 1;
+  ui_->blueTurn.visible = session_.game.redtomove == 0;
 }
 
 void Form2::showScores() {
-  ui_->redScore.caption = std::to_string(game_.red.score);
-  ui_->blueScore.caption = std::to_string(game_.blue.score);
-  ui_->redPoints.caption = std::to_string(game_.red.points);
-  ui_->bluePoints.caption = std::to_string(game_.blue.points);
+  ui_->redScore.caption = std::to_string(session_.game.red.score);
+  ui_->blueScore.caption = std::to_string(session_.game.blue.score);
+  ui_->redPoints.caption = std::to_string(session_.game.red.points);
+  ui_->bluePoints.caption = std::to_string(session_.game.blue.points);
 }
 
 bool Form2::gameOver() const {
-  return rules::gameOver(kBoard, game_, halfLevelOn() ? kHalfLevelClosedLines : 0);
+  return rules::gameOver(kBoard, session_.game, halfLevelOn() ? kHalfLevelClosedLines : 0);
 }
 
 void Form2::setGameMenusEnabled(bool enabled) {
@@ -206,7 +208,7 @@ void Form2::setGameMenusEnabled(bool enabled) {
 }
 
 void Form2::restartMoveClock() {
-  clock_.restart();
+  session_.clock.restart();
   ui_->clockTimer.setTimerEnabled(true);
 }
 
@@ -215,9 +217,9 @@ void Form2::stopMoveClock() {
 }
 
 void Form2::Timer1_Timer() {
-  const bool expired = clock_.tick();
+  const bool expired = session_.clock.tick();
   const auto track = static_cast<float>(ui_->clockTrack.width);
-  ui_->clockBar.left = static_cast<int>(std::lround(clock_.barLeft(track)));
+  ui_->clockBar.left = static_cast<int>(std::lround(session_.clock.barLeft(track)));
   if (!expired) return;
   // No further tick may ask again while the message is open.
   stopMoveClock();

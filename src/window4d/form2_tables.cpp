@@ -13,7 +13,7 @@
 namespace dorvan::window4d {
 
 std::optional<forms::TableView> Form2::table(std::string_view name) const {
-  const rules::Position& position = game_.position;
+  const rules::Position& position = session_.game.position;
   if (name == "lineowner")
     return forms::TableView::row(rules::ownerTable(kBoard, position), kLineCount);
   if (name == "sqmarks")
@@ -23,21 +23,21 @@ std::optional<forms::TableView> Form2::table(std::string_view name) const {
     return forms::TableView::rows2d(rules::marksTable(kBoard, position, rules::BoxKind::kSolids),
                                     kCellCount, kLinesPerCell);
   if (name == "unitdone") return forms::TableView::row(rules::claimedTable(position), kSquareCount);
-  if (name == "sidecount") return forms::TableView::row(game_.sidecount, kSquareCount);
+  if (name == "sidecount") return forms::TableView::row(session_.game.sidecount, kSquareCount);
   if (name == "sqlines") return forms::TableView::rows2d(sqlines, kSquareCount, kLinesPerSquare);
   if (name == "celllines") return forms::TableView::rows2d(celllines, kCellCount, kLinesPerCell);
   if (name == "flashlist") return forms::TableView::row(flashlist, kFlashSlots);
   if (name == "flashcolours") return forms::TableView::row(flashcolours, kFlashSlots);
   if (name == "homecolours") return forms::TableView::row(homecolours_, kFrameCount);
-  if (name == "mover") return forms::TableView::scalar(game_.mover);
-  if (name == "redtomove") return forms::TableView::scalar(game_.redtomove);
-  if (name == "bluestarts") return forms::TableView::scalar(game_.bluestarts);
-  if (name == "redpoints") return forms::TableView::scalar(game_.red.points);
-  if (name == "bluepoints") return forms::TableView::scalar(game_.blue.points);
+  if (name == "mover") return forms::TableView::scalar(session_.game.mover);
+  if (name == "redtomove") return forms::TableView::scalar(session_.game.redtomove);
+  if (name == "bluestarts") return forms::TableView::scalar(session_.game.bluestarts);
+  if (name == "redpoints") return forms::TableView::scalar(session_.game.red.points);
+  if (name == "bluepoints") return forms::TableView::scalar(session_.game.blue.points);
   if (name == "locatedpos") return forms::TableView::scalar(locatedpos_);
   if (name == "turns") return forms::TableView::row(orientation_.turns);
-  if (name == "timelimit") return forms::TableView::scalar(clock_.timelimit());
-  if (name == "timeleft") return forms::TableView::scalar(clock_.timeleft());
+  if (name == "timelimit") return forms::TableView::scalar(session_.clock.timelimit());
+  if (name == "timeleft") return forms::TableView::scalar(session_.clock.timeleft());
   return std::nullopt;
 }
 
@@ -106,10 +106,10 @@ std::vector<std::string> Form2::invariantViolations() const {
     if (width != 4) continue;
     ++drawn;
     const int line = lineFromColours(shown[0], shown[1], shown[2]);
-    check(line != 0 && !game_.position.isFree(line),
+    check(line != 0 && !session_.game.position.isFree(line),
           "position " + std::to_string(position) + " is drawn but shows no owned line");
   }
-  const int owned = kLineCount - rules::freeLines(kBoard, game_.position);
+  const int owned = kLineCount - rules::freeLines(kBoard, session_.game.position);
   check(drawn <= owned, std::to_string(drawn) + " positions are drawn for " +
                             std::to_string(owned) + " owned lines");
   for (int position = 1; position <= kPositionCount; ++position) {
@@ -125,9 +125,9 @@ std::vector<std::string> Form2::invariantViolations() const {
 
   // Scores and points follow the units credited, and the labels show them.
   int credited = 0;
-  for (int unit = 1; unit <= kSquareCount; ++unit) credited += game_.position.claimed(unit);
-  const rules::Tally& red = game_.red;
-  const rules::Tally& blue = game_.blue;
+  for (int unit = 1; unit <= kSquareCount; ++unit) credited += session_.game.position.claimed(unit);
+  const rules::Tally& red = session_.game.red;
+  const rules::Tally& blue = session_.game.blue;
   check(red.score + blue.score == credited, "the scores do not add up to the units credited");
   check(ui_->redScore.caption == std::to_string(red.score) &&
             ui_->blueScore.caption == std::to_string(blue.score) &&
@@ -136,11 +136,11 @@ std::vector<std::string> Form2::invariantViolations() const {
         "the score labels do not show the scores");
   check(red.points >= 1000 * red.score && blue.points >= 1000 * blue.score,
         "points fall short of the units won");
-  check(ui_->redTurn.visible == (game_.redtomove == 1) &&
-            ui_->blueTurn.visible == (game_.redtomove == 0),
+  check(ui_->redTurn.visible == (session_.game.redtomove == 1) &&
+            ui_->blueTurn.visible == (session_.game.redtomove == 0),
         "the turn signs do not show the side to move");
   // The menus that fix the game are open exactly before its first move.
-  const bool untouched = owned == 0 && game_.bluestarts == 1;
+  const bool untouched = owned == 0 && session_.game.bluestarts == 1;
   check(ui_->gamesMenu.enabled == untouched && ui_->optionsMenu.enabled == untouched &&
             ui_->levelsMenu.enabled == untouched && ui_->programsMenu.enabled == untouched,
         "the game menus are not enabled exactly between games");

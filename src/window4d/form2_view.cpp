@@ -51,7 +51,7 @@ void Form2::afterturner() {
     for (forms::Control* line : ui.m[frame]) line->borderWidth = widths::kFree;
   }
   for (int line = 1; line <= kLineCount; ++line) {
-    const rules::Side owner = game_.position.owner(line);
+    const rules::Side owner = session_.game.position.owner(line);
     if (owner == rules::kNobody) continue;
     for (int position : positionsShowing(line)) {
       for (DrawingLine drawn : drawinglines(position)) {

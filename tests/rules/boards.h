@@ -16,15 +16,16 @@ inline const Board& tesseract() {
   return game4d::kBoard;
 }
 
-// Plays the lines in turn for whoever is to move, as a click does (into both marks tables);
-// returns the score of the last one.
+// Plays the lines of a variant in turn for whoever is to move, as a click does (into both marks
+// tables); returns the score of the last one.
 inline MoveScore play(const Board& board, Game& game, Variant variant,
                       std::initializer_list<int> lines) {
+  game.variant = variant;
   MoveScore last;
   for (int line : lines) {
     passTurn(game);
     drawLine(game, line, Marks::kBoth);
-    last = scoreMove(board, game, variant);
+    last = scoreMove(board, game);
   }
   return last;
 }

@@ -88,9 +88,10 @@ TEST(Computer, FallsBackOnlyWhenEveryFreeLineGivesABoxAway) {
       int draws = 0;
       auto next = [&] { return ++draws, random.next(); };
       Game game;
+      game.variant = variant;
       ComputerMove move = chooseComputerMove(*board, game.position, variant, {}, next);
       while (move.play == ComputerPlay::kSafe) {
-        drawComputerLine(game, move.line, variant);
+        drawComputerLine(game, move.line);
         const SideCounts after = countSides(*board, game.position, variant, kRed);
         for (int box = 1; box <= board->boxes(variant).count; ++box)
           ASSERT_LT(after[box], board->boxes(variant).sides - 1) << "line " << move.line;

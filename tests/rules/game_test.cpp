@@ -112,8 +112,10 @@ TEST(Scoring, DuomarCountsOnlyTheMoversLinesAndPassesTheTurnAfterAScore) {
 TEST(Scoring, AMoveProcedureWithNoLineScoresNothingAndNamesTheSideToMove) {
   for (Variant variant : {Variant::kMerrin, Variant::kDuomar, Variant::kDorvan}) {
     Game game;
+    game.variant = variant;
     ASSERT_TRUE(newGame(game));  // Red opens the second game
-    const MoveScore score = scoreMove(lattice(), game, variant);
+    EXPECT_EQ(game.variant, variant);
+    const MoveScore score = scoreMove(lattice(), game);
     EXPECT_EQ(score.completed.count, 0);
     EXPECT_EQ(score.status, "No score    Red's turn.");
     EXPECT_EQ(game.redtomove, 1);
@@ -168,7 +170,7 @@ TEST(TurnFlow, TheHalfLevelEndsWithExactlyItsFourClosedLinesFree) {
 
 TEST(Marks, TheComputersLineGoesIntoTheTableOfItsVariantOnly) {
   Game game;
-  drawComputerLine(game, 1, Variant::kMerrin);
+  drawComputerLine(game, 1);
   EXPECT_EQ(game.mover, kRed);
   EXPECT_EQ(game.position.owner(1), kRed);
   EXPECT_EQ(mark(tesseract(), game.position, BoxKind::kSquares, 5, 1), kRed);
