@@ -50,15 +50,13 @@ void DorvanForm::computerMove() {
   showMovesLeft(rules::freeLines(game3d::kBoard, session_.game.position) - 1);
   drawComputerLine(move.line);
 
-  ui.redTurn.visible = false;
-  ui.blueTurn.visible = true;
-  forms::Control& status = ui.status;
-  status.forecolor = rules::statusColour(rules::kBlue);
-  status.caption = rules::texts::moveStatus(session_.game.variant, 0, rules::kRed, rules::kBlue);
+  gamewindow::showTurn(ui, session_.game);
+  ui.status.forecolor = rules::statusColour(rules::kBlue);
+  ui.status.caption = rules::texts::moveStatus(session_.game.variant, 0, rules::kRed, rules::kBlue);
   // The ticks that fell due while the computer thought were lost; the person's time starts now.
   if (onePlayer() && timeLimitInForce()) {
-    stopMoveClock();
-    restartMoveClock();
+    gamewindow::stopMoveClock(ui);
+    gamewindow::restartMoveClock(ui, session_.clock);
   }
 }
 

@@ -34,20 +34,13 @@ void place(forms::Control& c, const Segment& s) {
 }  // namespace
 
 DorvanForm::Controls::Controls(Form& f)
-    : mainView(f, "LN", 0, kMainSegments - 1),
+    : GameControls(f),
+      mainView(f, "LN", 0, kMainSegments - 1),
       reverseView(f, "bN", 1, kSideSegments),
       inverseView(f, "aN", 1, kSideSegments),
       targets(f, "Label22", 0, kTargetCount - 1),
-      blueTurn(f.at("Label4")),
-      redTurn(f.at("Label3")),
-      blueScore(f.at("Label5")),
-      redScore(f.at("Label6")),
-      bluePoints(f.at("Label29")),
-      redPoints(f.at("Label30")),
-      variantCaption(f.at("Label36")),
       movesLeft(f.at("Label34")),
       movesLeftCaption(f.at("Label35")),
-      status(f.at("Label33")),
       lastFrom(f.at("Label8")),
       lastTo(f.at("Label10")),
       lastName(f.at("Text2")),
@@ -58,26 +51,14 @@ DorvanForm::Controls::Controls(Form& f)
       entry(f.at("Text1")),
       enter(f.at("Command6")),
       entryAll{&entry, &enter, &f.at("Label38"), &f.at("Label39"), &f.at("Command2")},
-      clockTimer(f.at("Timer1")),
       clockFigure(f.at("Label11")),
-      clockTrack(f.at("Picture5")),
-      clockBar(f.at("Picture6")),
-      verdict(f.at("Label40")),
       sidePanel(f.at("Picture3")),
       sidePanelTitle(f.at("Label37")),
       moveList(f.at("List1")),
       highScores(f.at("List2")),
-      scorePanel(f.at("Picture1")),
-      rounds(f.at("List4")),
-      blueTotal(f.at("label7", 5)),
-      redTotal(f.at("label7", 6)),
       programsMenu(f.at("opt")),
       gamesMenu(f.at("xq")),
       optionsMenu(f.at("sdz")),
-      variants(f, "game", 0, 2),
-      players(f, "ip", 0, 1),
-      opponents(f, "opp", 0, 1),
-      timeLimits(f, "sd", 1, 10),
       cumulativeItem(f.at("cuscore")),
       movesItem(f.at("mvs")),
       gridItem(f.at("grid")),
@@ -96,7 +77,9 @@ DorvanForm::DorvanForm(forms::Application& app) : Form(app, "dorvan") {
   backcolor = forms::kLightGrey;
   addBoard();
   addControls();
-  forms::addMenus(*this, kMenus);
+  forms::addMenus(*this, kMenusThroughOptions);
+  forms::addMenus(*this, kSuddenDeathMenu);
+  forms::addMenus(*this, kMenusFromDisplay);
   at("hnt").shortcut = "Ctrl+H";
   ui_.emplace(*this);
   wireHandlers();

@@ -14,6 +14,7 @@
 #include "forms/control_array.h"
 #include "forms/form.h"
 #include "game3d/board.h"
+#include "gamewindow/game_controls.h"
 #include "rules/colours.h"
 #include "rules/game.h"
 #include "rules/move_clock.h"
@@ -81,23 +82,15 @@ class DorvanForm : public forms::Form {
 
  private:
   // The controls the handlers use, resolved once when the window is built.
-  struct Controls {
+  struct Controls : gamewindow::GameControls {
     explicit Controls(Form& form);
     forms::ControlArray mainView;             // LN(0..89), 1..54 the lines of the moves
     forms::ControlArray reverseView;          // bN(1..90)
     forms::ControlArray inverseView;          // aN(1..90)
     forms::ControlArray targets;              // Label22(0..89), the click targets
     std::vector<forms::Control*> gridMarks;   // the grid's LabelN and their leaders LineN
-    forms::Control& blueTurn;                 // Label4
-    forms::Control& redTurn;                  // Label3
-    forms::Control& blueScore;                // Label5
-    forms::Control& redScore;                 // Label6
-    forms::Control& bluePoints;               // Label29
-    forms::Control& redPoints;                // Label30
-    forms::Control& variantCaption;           // Label36
     forms::Control& movesLeft;                // Label34
     forms::Control& movesLeftCaption;         // Label35
-    forms::Control& status;                   // Label33
     forms::Control& lastFrom;                 // Label8
     forms::Control& lastTo;                   // Label10
     forms::Control& lastName;                 // Text2
@@ -108,26 +101,14 @@ class DorvanForm : public forms::Form {
     forms::Control& entry;                    // Text1
     forms::Control& enter;                    // Command6
     std::array<forms::Control*, 5> entryAll;  // Text1, Command6, Label38, Label39, Command2
-    forms::Control& clockTimer;               // Timer1
     forms::Control& clockFigure;              // Label11, the grid's "Front" caption
-    forms::Control& clockTrack;               // Picture5
-    forms::Control& clockBar;                 // Picture6
-    forms::Control& verdict;                  // Label40
     forms::Control& sidePanel;                // Picture3
     forms::Control& sidePanelTitle;           // Label37
     forms::Control& moveList;                 // List1
     forms::Control& highScores;               // List2
-    forms::Control& scorePanel;               // Picture1
-    forms::Control& rounds;                   // List4
-    forms::Control& blueTotal;                // label7(5)
-    forms::Control& redTotal;                 // label7(6)
     forms::Control& programsMenu;             // opt
     forms::Control& gamesMenu;                // xq
     forms::Control& optionsMenu;              // sdz
-    forms::ControlArray variants;             // game(0..2)
-    forms::ControlArray players;              // ip(0..1)
-    forms::ControlArray opponents;            // opp(0..1)
-    forms::ControlArray timeLimits;           // sd(1..10)
     forms::Control& cumulativeItem;           // cuscore
     forms::Control& movesItem;                // mvs
     forms::Control& gridItem;                 // grid
@@ -145,13 +126,10 @@ class DorvanForm : public forms::Form {
   void centreOnScreen();
   bool onePlayer() const;
   bool timeLimitInForce() const;
-  // Writes the scores, points and moves left into their labels.
-  void showScores();
   void showMovesLeft(int left);
 
   // dorvan_play.cpp
   void invalidmove();
-  void showTurn();
   void paintLine(int line, Colour colour);
   void showCompletedBox(int box, rules::Variant variant);
   void showbox();
@@ -159,8 +137,6 @@ class DorvanForm : public forms::Form {
   void endOfGame();
   void resetDrawing();
   void setMenusEnabled(bool enabled);
-  void restartMoveClock();
-  void stopMoveClock();
 
   // dorvan_computer.cpp: the computer's turn, a take (after which it moves again) or one line
   // that gives nothing away; each line is shown green for a second before it turns red.
@@ -182,7 +158,6 @@ class DorvanForm : public forms::Form {
   // dorvan_scores.cpp: the high-score table, the cumulative panel and a finished game's round.
   void high_Click();
   void cuscore_Click();
-  void addRound();
 
   // dorvan_views.cpp
   // Shows or hides one of the extra views and gives the window the size the views need.

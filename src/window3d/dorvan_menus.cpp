@@ -18,9 +18,7 @@ void DorvanForm::game_Click(int index) {
     forms::tell(app(), rules::texts::kDuomarNeedsTwoPlayers);
     return;
   }
-  for (forms::Control* item : ui.variants) item->checked = item->index == index;
-  ui.variantCaption.caption = rules::texts::variantCaption(variant);
-  session_.game.variant = variant;
+  gamewindow::chooseVariant(ui, session_.game, variant);
 }
 
 void DorvanForm::ip_Click(int index) {

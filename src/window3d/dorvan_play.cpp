@@ -6,7 +6,6 @@
 #include "game3d/lattice_tables.h"
 #include "platform/clock.h"
 #include "rules/colours.h"
-#include "rules/score_lists.h"
 #include "rules/texts.h"
 #include "window3d/board_geometry.h"
 #include "window3d/dorvan_form.h"
@@ -53,14 +52,14 @@ void DorvanForm::playLine(int line, bool chosenOnBoard) {
     return;
   }
   clearHint();
+  Controls& ui = *ui_;
   const rules::Side mover = rules::passTurn(session_.game);
-  showTurn();
+  gamewindow::showTurn(ui, session_.game);
   paintLine(line, rules::lineColour(mover));
   rules::drawLine(session_.game, line, rules::marksOf(session_.game.variant));
   if (chosenOnBoard) markmov(line);
-  forms::Control& list = ui_->moveList;
-  list.items.push_back(moveListEntry(list.items.size() + 1, line, mover));
-  ui_->lastFrom.caption.clear();
+  ui.moveList.items.push_back(moveListEntry(ui.moveList.items.size() + 1, line, mover));
+  ui.lastFrom.caption.clear();
   aftermove();
 }
 
@@ -71,11 +70,6 @@ void DorvanForm::invalidmove() {
   forms::tell(app(), texts::kInvalidMove);
   ui.entry.caption.clear();
   setFocus(ui.entry);
-}
-
-void DorvanForm::showTurn() {
-  ui_->redTurn.visible = session_.game.redtomove == 1;
-  ui_->blueTurn.visible = session_.game.redtomove == 0;
 }
 
 void DorvanForm::paintLine(int line, Colour colour) {
@@ -119,7 +113,7 @@ void DorvanForm::aftermove(bool afterComputerTake) {
   Controls& ui = *ui_;
   if (!afterComputerTake) {
     setMenusEnabled(false);
-    stopMoveClock();
+    gamewindow::stopMoveClock(ui);
     ui.entry.caption.clear();
   }
   setFocus(ui.restingFocus);
@@ -128,16 +122,17 @@ void DorvanForm::aftermove(bool afterComputerTake) {
   const rules::MoveScore score = rules::scoreMove(game3d::kBoard, session_.game);
   const bool scored = score.completed.count > 0;
   if (scored) {
-    if (onePlayer() && timeLimitInForce()) restartMoveClock();
-    showTurn();
+    if (onePlayer() && timeLimitInForce()) gamewindow::restartMoveClock(ui, session_.clock);
+    gamewindow::showTurn(ui, session_.game);
     ui.lastFrom.caption = texts::kBlankPoint;
-    showScores();
+    gamewindow::showScores(ui, session_.game);
   }
   forms::Control& status = ui.status;
   status.caption = score.status;
   // A side that scores and goes again keeps the colour of the status line.
   if (!scored || rules::ownLinesOnly(variant)) status.forecolor = rules::statusColour(score.next);
-  if (!scored && onePlayer() && timeLimitInForce()) restartMoveClock();
+  if (!scored && onePlayer() && timeLimitInForce())
+    gamewindow::restartMoveClock(ui, session_.clock);
 
   for (int box : score.completed) showCompletedBox(box, variant);
 
@@ -187,20 +182,9 @@ void DorvanForm::restorebox() {
 }
 
 void DorvanForm::endOfGame() {
-  Controls& ui = *ui_;
-  // The verdict stands over the drawing while the question is asked.
-  forms::Control& verdict = ui.verdict;
-  verdict.caption =
-      std::string(rules::texts::pointsResult(session_.game.blue.points, session_.game.red.points)) +
-      "\n" +
-      std::string(rules::texts::scoreResult(session_.game.blue.score, session_.game.red.score));
-  verdict.visible = true;
-  const platform::Answer again = app().platform().messageBox(
-      std::string(rules::texts::kPlayAgain), std::string(rules::texts::kPlayAgainTitle),
-      platform::Buttons::YesNo, platform::Icon::Question, 2);
-  if (again != platform::Answer::Yes) app().end();
+  if (!gamewindow::askPlayAgain(app(), *ui_, session_.game)) app().end();
   cuscore_Click();
-  addRound();
+  gamewindow::addRound(*ui_, session_);
   new_Click();
 }
 
@@ -217,14 +201,9 @@ void DorvanForm::new_Click() {
   setMenusEnabled(true);
   resetDrawing();
   hintedLine_ = 0;
-  showScores();
   ui.moveList.items.clear();
-  ui.status.forecolor = rules::kBlueStatusColour;
-  ui.status.caption = rules::texts::kStartPlaying;
   showMovesLeft(game3d::kLineCount);
-  ui.verdict.visible = false;
-  ui.verdict.caption.clear();
-  showTurn();
+  gamewindow::showNewGame(ui, session_.game);
   // When Red opens, the after-move procedure runs at once: it announces Red's turn and, against
   // the computer, lets it draw the first line.
   if (redOpens) aftermove();
@@ -239,14 +218,6 @@ void DorvanForm::resetDrawing() {
   }
 }
 
-void DorvanForm::showScores() {
-  Controls& ui = *ui_;
-  ui.blueScore.caption = std::to_string(session_.game.blue.score);
-  ui.redScore.caption = std::to_string(session_.game.red.score);
-  ui.bluePoints.caption = std::to_string(session_.game.blue.points);
-  ui.redPoints.caption = std::to_string(session_.game.red.points);
-}
-
 void DorvanForm::showMovesLeft(int left) {
   ui_->movesLeft.caption = std::to_string(left);
 }
@@ -254,15 +225,6 @@ void DorvanForm::showMovesLeft(int left) {
 void DorvanForm::setMenusEnabled(bool enabled) {
   for (forms::Control* menu : {&ui_->programsMenu, &ui_->gamesMenu, &ui_->optionsMenu})
     menu->enabled = enabled;
-}
-
-void DorvanForm::restartMoveClock() {
-  session_.clock.restart();
-  ui_->clockTimer.setTimerEnabled(true);
-}
-
-void DorvanForm::stopMoveClock() {
-  ui_->clockTimer.setTimerEnabled(false);
 }
 
 }  // namespace dorvan::window3d

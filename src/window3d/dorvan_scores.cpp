@@ -33,12 +33,4 @@ void DorvanForm::cuscore_Click() {
   widenForPanels();
 }
 
-void DorvanForm::addRound() {
-  Controls& ui = *ui_;
-  rules::addRound(ui.rounds.items, session_.totals, session_.game.blue.score,
-                  session_.game.red.score);
-  ui.blueTotal.caption = std::to_string(session_.totals.blue);
-  ui.redTotal.caption = std::to_string(session_.totals.red);
-}
-
 }  // namespace dorvan::window3d

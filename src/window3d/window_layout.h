@@ -14,8 +14,8 @@
 #include <string_view>
 
 #include "forms/control_spec.h"
+#include "gamewindow/sudden_death.h"
 #include "rules/colours.h"
-#include "rules/move_clock.h"
 #include "rules/texts.h"
 #include "window3d/window_texts.h"
 
@@ -462,7 +462,7 @@ inline constexpr auto kControls = std::to_array<forms::ControlSpec>({
 });
 
 // The menu bar, in the order it is laid out.
-inline constexpr auto kMenus = std::to_array<forms::MenuSpec>({
+inline constexpr auto kMenusThroughOptions = std::to_array<forms::MenuSpec>({
     {"gamemenu", forms::kNoIndex, texts::kGameMenu, {}},
     {"new", forms::kNoIndex, texts::kNew, "gamemenu"},
     {"hnt", forms::kNoIndex, texts::kHint, "gamemenu"},
@@ -486,16 +486,12 @@ inline constexpr auto kMenus = std::to_array<forms::MenuSpec>({
     {"opp", 0, texts::kOpponents[0], "sdz", true},
     {"opp", 1, texts::kOpponents[1], "sdz"},
     {"sdm", forms::kNoIndex, texts::kSuddenDeath, "sdz"},
-    {"sd", 1, texts::kTimeLimits[1], "sdm"},
-    {"sd", 2, texts::kTimeLimits[2], "sdm"},
-    {"sd", 3, texts::kTimeLimits[3], "sdm"},
-    {"sd", 4, texts::kTimeLimits[4], "sdm"},
-    {"sd", 5, texts::kTimeLimits[5], "sdm"},
-    {"sd", 6, texts::kTimeLimits[6], "sdm", true},
-    {"sd", 7, texts::kTimeLimits[7], "sdm"},
-    {"sd", 8, texts::kTimeLimits[8], "sdm"},
-    {"sd", 9, texts::kTimeLimits[9], "sdm"},
-    {"sd", 10, texts::kTimeLimits[10], "sdm"},
+});
+
+// The sudden-death items go between the two: the 3D window's limit is 20 seconds.
+inline constexpr auto kSuddenDeathMenu = gamewindow::suddenDeathItems("sdm", 6);
+
+inline constexpr auto kMenusFromDisplay = std::to_array<forms::MenuSpec>({
     {"display", forms::kNoIndex, texts::kDisplayMenu, {}},
     {"high", forms::kNoIndex, texts::kHighScores, "display"},
     {"cuscore", forms::kNoIndex, texts::kCumulative, "display"},

@@ -90,10 +90,6 @@ inline constexpr std::array<std::string_view, 2> kPlayers = {"&1 Player", "&2 Pl
 inline constexpr std::array<std::string_view, 2> kOpponents = {"&Classic computer",
                                                                "&Strong computer"};
 inline constexpr std::string_view kSuddenDeath = "Sudden Death";
-// Elements 1..10 of `sd`; element 0 does not exist.
-inline constexpr std::array<std::string_view, 11> kTimeLimits = {
-    "",           "No time limit", "2 minutes",  "1 1/2 minutes", "1 minute", "30 seconds",
-    "20 seconds", "15 seconds",    "10 seconds", "6 seconds",     "4 seconds"};
 inline constexpr std::string_view kDisplayMenu = "&Display";
 inline constexpr std::string_view kHighScores = "&High Scores";
 inline constexpr std::string_view kCumulative = "Cumulative scores";

@@ -5,6 +5,7 @@
 
 #include "forms/application.h"
 #include "forms/control_spec.h"
+#include "gamewindow/sudden_death.h"
 #include "window4d/click_targets.h"
 #include "window4d/form2_controls.h"
 #include "window4d/form2_texts.h"
@@ -12,7 +13,8 @@
 namespace dorvan::window4d {
 
 Form2::Controls::Controls(Form& f)
-    : label2(f, "Label2", 0, kLabel2Count - 1),
+    : GameControls(f),
+      label2(f, "Label2", 0, kLabel2Count - 1),
       pow(f, "pow", 1, kPositionCount),
       slam(f, "slam", 1, kPositionCount),
       line1(f, "Line1", 1, 4),
@@ -26,22 +28,6 @@ Form2::Controls::Controls(Form& f)
       turnFrameInternal(f.at("Frame2")),
       showDots(f.at("Check2")),
       showAsDashes(f.at("Check3")),
-      status(f.at("Label33")),
-      redTurn(f.at("Label3")),
-      blueTurn(f.at("Label4")),
-      redScore(f.at("Label6")),
-      blueScore(f.at("Label5")),
-      redPoints(f.at("Label30")),
-      bluePoints(f.at("Label29")),
-      verdict(f.at("Label40")),
-      variantCaption(f.at("Label36")),
-      scorePanel(f.at("Picture1")),
-      rounds(f.at("List4")),
-      redTotal(f.at("label7", 6)),
-      blueTotal(f.at("label7", 5)),
-      clockTimer(f.at("Timer1")),
-      clockTrack(f.at("Picture5")),
-      clockBar(f.at("Picture6")),
       programsMenu(f.at("op")),
       levelsMenu(f.at("opmz")),
       gamesMenu(f.at("opmef")),
@@ -50,11 +36,7 @@ Form2::Controls::Controls(Form& f)
       cheat(f.at("cht")),
       thinLines(f.at("gdr")),
       normalLevel(f.at("opmen", 7)),
-      halfLevel(f.at("opmen", 8)),
-      variants(f, "game", 0, 2),
-      players(f, "ip", 0, 1),
-      opponents(f, "opp", 0, 1),
-      timeLimits(f, "sd", 1, 10) {
+      halfLevel(f.at("opmen", 8)) {
   for (int frame = 1; frame <= kFrameCount; ++frame) {
     L[frame] = forms::ControlArray(f, frameName(true, frame), 1, kElementsPerFrame);
     m[frame] = forms::ControlArray(f, frameName(false, frame), 1, kElementsPerFrame);
@@ -78,7 +60,7 @@ Form2::Form2(forms::Application& app) : Form(app, "Form2") {
 
 void Form2::addMenus() {
   constexpr int none = forms::kNoIndex;
-  static constexpr forms::MenuSpec items[] = {
+  static constexpr forms::MenuSpec throughOptions[] = {
       {"tmen", none, texts::kGameMenu, ""},
       {"gmen", 1, texts::kNew, "tmen"},
       {"hnt", none, texts::kHint, "tmen"},
@@ -108,16 +90,8 @@ void Form2::addMenus() {
       {"szl", none, texts::kSeparator, "gamz"},
       {"cht", none, texts::kCheat, "gamz"},
       {"dsm", none, texts::kSuddenDeath, "gamz"},
-      {"sd", 1, texts::kTimeLimits[1], "dsm"},
-      {"sd", 2, texts::kTimeLimits[2], "dsm"},
-      {"sd", 3, texts::kTimeLimits[3], "dsm"},
-      {"sd", 4, texts::kTimeLimits[4], "dsm"},
-      {"sd", 5, texts::kTimeLimits[5], "dsm", true},
-      {"sd", 6, texts::kTimeLimits[6], "dsm"},
-      {"sd", 7, texts::kTimeLimits[7], "dsm"},
-      {"sd", 8, texts::kTimeLimits[8], "dsm"},
-      {"sd", 9, texts::kTimeLimits[9], "dsm"},
-      {"sd", 10, texts::kTimeLimits[10], "dsm"},
+  };
+  static constexpr forms::MenuSpec display[] = {
       {"disfz", none, texts::kDisplayMenu, ""},
       {"gdr", none, texts::kMinimizeFatness, "disfz"},
       {"showfour", none, texts::kShowFour, "disfz"},
@@ -127,7 +101,11 @@ void Form2::addMenus() {
       {"ksa", none, texts::kSeparator, "rul"},
       {"abt", none, texts::kAbout, "rul"},
   };
-  forms::addMenus(*this, items);
+  // The 4D window's limit is 30 seconds.
+  static constexpr auto suddenDeath = gamewindow::suddenDeathItems("dsm", 5);
+  forms::addMenus(*this, throughOptions);
+  forms::addMenus(*this, suddenDeath);
+  forms::addMenus(*this, display);
   at("gmen", 1).shortcut = "F2";
   at("hlp").shortcut = "F1";
   at("hnt").shortcut = "Ctrl+H";

@@ -21,6 +21,7 @@
 #include "game4d/cells.h"
 #include "game4d/incidence.h"
 #include "game4d/positions.h"
+#include "gamewindow/game_controls.h"
 #include "rules/game.h"
 #include "rules/move_clock.h"
 #include "rules/score_lists.h"
@@ -113,7 +114,7 @@ class Form2 : public forms::Form {
 
  private:
   // The controls the handlers use, resolved once when the window is built.
-  struct Controls {
+  struct Controls : gamewindow::GameControls {
     explicit Controls(Form& form);
     forms::ControlArray label2;                             // Label2(0..50), the click targets
     std::array<forms::ControlArray, kFrameCount + 1> L;     // L1..L8(1..12), the main view
@@ -128,22 +129,6 @@ class Form2 : public forms::Form {
     forms::Control& turnFrameInternal;                      // Frame2
     forms::Control& showDots;                               // Check2
     forms::Control& showAsDashes;                           // Check3
-    forms::Control& status;                                 // Label33
-    forms::Control& redTurn;                                // Label3
-    forms::Control& blueTurn;                               // Label4
-    forms::Control& redScore;                               // Label6
-    forms::Control& blueScore;                              // Label5
-    forms::Control& redPoints;                              // Label30
-    forms::Control& bluePoints;                             // Label29
-    forms::Control& verdict;                                // Label40
-    forms::Control& variantCaption;                         // Label36
-    forms::Control& scorePanel;                             // Picture1
-    forms::Control& rounds;                                 // List4
-    forms::Control& redTotal;                               // label7(6)
-    forms::Control& blueTotal;                              // label7(5)
-    forms::Control& clockTimer;                             // Timer1
-    forms::Control& clockTrack;                             // Picture5
-    forms::Control& clockBar;                               // Picture6
     forms::Control& programsMenu;                           // op
     forms::Control& levelsMenu;                             // opmz
     forms::Control& gamesMenu;                              // opmef
@@ -153,10 +138,6 @@ class Form2 : public forms::Form {
     forms::Control& thinLines;                              // gdr
     forms::Control& normalLevel;                            // opmen(7)
     forms::Control& halfLevel;                              // opmen(8)
-    forms::ControlArray variants;                           // game(0..2)
-    forms::ControlArray players;                            // ip(0..1)
-    forms::ControlArray opponents;                          // opp(0..1)
-    forms::ControlArray timeLimits;                         // sd(1..10)
   };
 
   void addDrawing();
@@ -180,14 +161,9 @@ class Form2 : public forms::Form {
   // No line is left in play.
   bool gameOver() const;
   void endOfGame();
-  void addRound();
   void newGame();
   void drawPosition(int position);
-  void showTurnSigns();
-  void showScores();
   void setGameMenusEnabled(bool enabled);
-  void restartMoveClock();
-  void stopMoveClock();
 
   // form2_menus.cpp
   void setLevelHalf();

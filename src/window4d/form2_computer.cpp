@@ -67,12 +67,11 @@ void Form2::computerMove() {
   findclik(line, 0, 0, 0);
   if (timeLimitInForce()) {
     // The ticks that fell due while the computer thought were lost; the person's time starts now.
-    stopMoveClock();
-    restartMoveClock();
+    gamewindow::stopMoveClock(*ui_);
+    gamewindow::restartMoveClock(*ui_, session_.clock);
   }
   rules::drawComputerLine(session_.game, line);
-  ui_->redTurn.visible = false;
-  ui_->blueTurn.visible = true;
+  gamewindow::showTurn(*ui_, session_.game);
   ui_->status.caption = rules::texts::moveStatus(played, 0, rules::kRed, rules::kBlue);
   ui_->status.forecolor = rules::kBlueStatusColour;
   // At the "1/2 Level" the computer's line can be the last one in play.

@@ -131,9 +131,7 @@ void Form2::game_Click(int index) {
     tell(app(), rules::texts::kDuomarNeedsTwoPlayers);
     return;
   }
-  for (int k = 0; k < 3; ++k) ui_->variants[k].checked = k == index;
-  session_.game.variant = rules::variantFromIndex(index);
-  ui_->variantCaption.caption = rules::texts::variantCaption(rules::variantFromIndex(index));
+  gamewindow::chooseVariant(*ui_, session_.game, rules::variantFromIndex(index));
 }
 
 void Form2::msc_Click() {

@@ -2,8 +2,6 @@
 // move, recorded and scored. Then the move procedure that follows every line (the click's, the
 // computer's, and none at all when Red opens a game), the end of a game and the next one.
 
-#include <cmath>
-
 #include "forms/application.h"
 #include "forms/messages.h"
 #include "game4d/colour_lookup.h"
@@ -51,7 +49,7 @@ void Form2::Label2_Click(int index) {
   if (line == 0 || !session_.game.position.isFree(line)) return;
 
   const rules::Side mover = rules::passTurn(session_.game);
-  showTurnSigns();
+  gamewindow::showTurn(*ui_, session_.game);
   const Colour highlight = rules::lineColour(mover);
   for (forms::Control* shown : {&ui.pow[position], &ui.slam[position]}) {
     shown->color = highlight;
@@ -99,7 +97,7 @@ void Form2::movescore() {
 
 void Form2::scoreAndPass() {
   Controls& ui = *ui_;
-  stopMoveClock();
+  gamewindow::stopMoveClock(*ui_);
   setGameMenusEnabled(false);
   if (!ui.cheat.checked) {
     for (DiagramElement element : diagramLineElements) {
@@ -108,9 +106,9 @@ void Form2::scoreAndPass() {
     }
   }
   const rules::MoveScore score = rules::scoreMove(kBoard, session_.game);
-  if (onePlayer() && timeLimitInForce()) restartMoveClock();
-  showTurnSigns();
-  showScores();
+  if (onePlayer() && timeLimitInForce()) gamewindow::restartMoveClock(*ui_, session_.clock);
+  gamewindow::showTurn(*ui_, session_.game);
+  gamewindow::showScores(*ui_, session_.game);
   ui.status.caption = score.status;
   ui.status.forecolor = rules::statusColour(score.next);
   for (int unit : score.completed) flashUnit(unit);
@@ -138,27 +136,14 @@ void Form2::flashUnit(int unit) {
 }
 
 void Form2::endOfGame() {
-  Controls& ui = *ui_;
-  ui.verdict.caption =
-      std::string(rules::texts::pointsResult(session_.game.blue.points, session_.game.red.points)) +
-      "\n" +
-      std::string(rules::texts::scoreResult(session_.game.blue.score, session_.game.red.score));
-  ui.verdict.visible = true;
-  const platform::Answer again = app().platform().messageBox(
-      std::string(rules::texts::kPlayAgain), std::string(rules::texts::kPlayAgainTitle),
-      platform::Buttons::YesNo, platform::Icon::Question, 2);
-  if (again != platform::Answer::Yes) app().end();
+  if (!gamewindow::askPlayAgain(app(), *ui_, session_.game)) app().end();
   cuscore_Click();
-  addRound();
+  gamewindow::addRound(*ui_, session_);
   gmen_Click(1);
 }
 
-void Form2::addRound() {
-  Controls& ui = *ui_;
-  rules::addRound(ui.rounds.items, session_.totals, session_.game.blue.score,
-                  session_.game.red.score);
-  ui.blueTotal.caption = std::to_string(session_.totals.blue);
-  ui.redTotal.caption = std::to_string(session_.totals.red);
+void Form2::Timer1_Timer() {
+  if (gamewindow::tickMoveClock(*ui_, session_.clock)) gamewindow::loseOnTime(app());
 }
 
 void Form2::newGame() {
@@ -170,31 +155,14 @@ void Form2::newGame() {
   quecheat();
   const bool redOpens = rules::newGame(session_.game);
   session_.game.mover = rules::kNobody;
-  showScores();
   setGameMenusEnabled(true);
   for (int p = 1; p <= kPositionCount; ++p) {
     ui.pow[p].visible = false;
     ui.slam[p].visible = false;
   }
-  ui.verdict.visible = false;
-  ui.verdict.caption.clear();
-  showTurnSigns();
-  ui.status.caption = rules::texts::kStartPlaying;
-  ui.status.forecolor = rules::kBlueStatusColour;
+  gamewindow::showNewGame(ui, session_.game);
   // Red opens at once: the move procedure announces its turn and lets the computer draw.
   if (redOpens) movescore();
-}
-
-void Form2::showTurnSigns() {
-  ui_->redTurn.visible = session_.game.redtomove == 1;
-  ui_->blueTurn.visible = session_.game.redtomove == 0;
-}
-
-void Form2::showScores() {
-  ui_->redScore.caption = std::to_string(session_.game.red.score);
-  ui_->blueScore.caption = std::to_string(session_.game.blue.score);
-  ui_->redPoints.caption = std::to_string(session_.game.red.points);
-  ui_->bluePoints.caption = std::to_string(session_.game.blue.points);
 }
 
 bool Form2::gameOver() const {
@@ -205,26 +173,6 @@ void Form2::setGameMenusEnabled(bool enabled) {
   for (forms::Control* menu : {&ui_->programsMenu, &ui_->levelsMenu, &ui_->gamesMenu,
                                &ui_->optionsMenu, &ui_->accurateView})
     menu->enabled = enabled;
-}
-
-void Form2::restartMoveClock() {
-  session_.clock.restart();
-  ui_->clockTimer.setTimerEnabled(true);
-}
-
-void Form2::stopMoveClock() {
-  ui_->clockTimer.setTimerEnabled(false);
-}
-
-void Form2::Timer1_Timer() {
-  const bool expired = session_.clock.tick();
-  const auto track = static_cast<float>(ui_->clockTrack.width);
-  ui_->clockBar.left = static_cast<int>(std::lround(session_.clock.barLeft(track)));
-  if (!expired) return;
-  // No further tick may ask again while the message is open.
-  stopMoveClock();
-  forms::tell(app(), rules::texts::kYouLose);
-  app().end();
 }
 
 }  // namespace dorvan::window4d

@@ -79,10 +79,6 @@ inline constexpr std::array<std::string_view, 2> kOpponents = {"&Classic compute
                                                                "&Strong computer"};
 inline constexpr std::string_view kCheat = "Cheat";
 inline constexpr std::string_view kSuddenDeath = "Sudden Death";
-// Elements 1..10 of `sd`; element 0 does not exist.
-inline constexpr std::array<std::string_view, 11> kTimeLimits = {
-    "",           "No time limit", "2 minutes",  "1 1/2 minutes", "1 minute", "30 seconds",
-    "20 seconds", "15 seconds",    "10 seconds", "6 seconds",     "4 seconds"};
 inline constexpr std::string_view kDisplayMenu = "&Display";
 inline constexpr std::string_view kMinimizeFatness = "&Minimize fatness of lines";
 inline constexpr std::string_view kShowFour =

@@ -1,6 +1,7 @@
 # Fails when an include runs against the layers of the program:
 #     common  <-  rules  <-  game3d, game4d  <-  search        (view4d beside game4d)
 #     common  <-  platform  <-  forms  <-  startup  <-  window3d, window4d  <-  registry
+#                              forms, rules  <-  gamewindow  <-  window3d, window4d
 # - the pure folders (common, rules, game3d, game4d, view4d, search) include nothing of the
 #   control model, the platform, the shells, start-up or a window, and nothing above them;
 # - the two boards and the two windows do not include each other;
@@ -20,6 +21,7 @@ set(rules
   "view4d=game3d|search|${above_pure}"
   "search=view4d|${above_pure}"
   "startup=qt|script|${windows}"
+  "gamewindow=startup|game3d|game4d|view4d|search|qt|script|${windows}"
   "window3d=window4d|view4d|registry|qt|script"
   "window4d=window3d|registry|qt|script")
 
