@@ -31,7 +31,9 @@ enum class ControlKind {
 
 enum class LineStyle { Solid = 1, Dash = 2, Dot = 3, DashDot = 4, DashDotDot = 5 };
 
-struct Control {
+// Everything a control is but its handlers: what the front ends show, and compare field by field
+// to see what changed, so that no field can be left out of the comparison.
+struct ControlState {
   ControlKind kind = ControlKind::Label;
   std::string name;      // as the window declares it, e.g. "Label22"
   int index = kNoIndex;  // element number within its array
@@ -69,6 +71,10 @@ struct Control {
   std::string parentMenu;  // menu items: the name of the menu they hang under; empty on the bar
   std::string shortcut;    // menu items: the key that chooses them, as "Ctrl+N" or "F1"
 
+  bool operator==(const ControlState&) const = default;
+};
+
+struct Control : ControlState {
   // Handlers, wired by the window to its member functions. The index is the element number.
   std::function<void(int)> onClick;
   std::function<void(int)> onTimer;

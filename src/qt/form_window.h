@@ -104,10 +104,8 @@ class FormWindow : public QMainWindow {
     bool separator;
     bool operator==(const MenuSource&) const = default;
   };
-  // The fields that a line object's or label's painting depends on, as last painted.
-  using PaintSource =
-      std::tuple<forms::ControlKind, int, int, int, int, int, int, int, int, Colour, Colour, Colour,
-                 int, forms::LineStyle, std::string, std::string, int, int, bool, bool, bool, bool>;
+  // A line object or label as last painted.
+  using PaintSource = forms::ControlState;
   // A timer faster than the screen's frames wakes once a frame and runs the ticks that fell due
   // since, so the form sees as many ticks as ever and the window is brought up to date once.
   struct TimerEntry {

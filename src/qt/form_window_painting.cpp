@@ -17,11 +17,7 @@ using forms::ControlKind;
 
 bool FormWindow::paintingChanged() {
   // Compared in place, so that an unchanged window costs no copies.
-  auto fields = [](const Control& c) {
-    return std::tie(c.kind, c.x1, c.y1, c.x2, c.y2, c.left, c.top, c.width, c.height, c.color,
-                    c.forecolor, c.backcolor, c.borderWidth, c.style, c.caption, c.container,
-                    c.fontSize, c.alignment, c.transparent, c.fontBold, c.enabled, c.visible);
-  };
+  auto fields = [](const Control& c) -> const forms::ControlState& { return c; };
   auto painted = [](const Control& c) {
     return c.kind == ControlKind::Line || c.kind == ControlKind::Label;
   };
