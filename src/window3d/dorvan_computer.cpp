@@ -5,7 +5,7 @@
 #include "forms/application.h"
 #include "forms/messages.h"
 #include "game3d/board.h"
-#include "platform/clock.h"
+#include "gamewindow/computer_turn.h"
 #include "rules/colours.h"
 #include "rules/computer.h"
 #include "rules/texts.h"
@@ -17,14 +17,6 @@
 
 namespace dorvan::window3d {
 
-namespace {
-
-void waitASecond(forms::Application& app) {
-  platform::pauseFor(app.platform(), 1.0, platform::PauseKind::NoInput);
-}
-
-}  // namespace
-
 void DorvanForm::computerMove() {
   const rules::Variant variant = session_.game.variant;
   const rules::ComputerMove move =
@@ -32,7 +24,7 @@ void DorvanForm::computerMove() {
           ? search::strongMove(search::cubeBoard(variant),
                                search::nodeOf(session_.game.position, variant, rules::kRed))
           : rules::chooseComputerMove(game3d::kBoard, session_.game.position, variant, {},
-                                      [this] { return app().random().next(); });
+                                      gamewindow::programDraw(app()));
   session_.game.redtomove = 0;
 
   if (move.play == rules::ComputerPlay::kTake) {
@@ -46,7 +38,7 @@ void DorvanForm::computerMove() {
   Controls& ui = *ui_;
   if (move.play == rules::ComputerPlay::kAnyFree && ui.movesLeft.visible)
     forms::tell(app(), texts::kNoGoodMoves);
-  waitASecond(app());
+  gamewindow::computerPause(app());
   showMovesLeft(rules::freeLines(game3d::kBoard, session_.game.position) - 1);
   drawComputerLine(move.line);
 
@@ -67,7 +59,7 @@ void DorvanForm::drawComputerLine(int line) {
   anpaint(line, rules::kRedLineColour);
   main.color = reverse.color = rules::kHighlightColour;
   viewrefresh();
-  waitASecond(app());
+  gamewindow::computerPause(app());
   main.color = reverse.color = rules::kRedLineColour;
   markmov(line);
   rules::drawComputerLine(session_.game, line);

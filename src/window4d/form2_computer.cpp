@@ -3,7 +3,7 @@
 // Red's. The window takes no input while the computer thinks.
 
 #include "forms/application.h"
-#include "platform/clock.h"
+#include "gamewindow/computer_turn.h"
 #include "rules/colours.h"
 #include "rules/computer.h"
 #include "rules/texts.h"
@@ -14,14 +14,6 @@
 
 namespace dorvan::window4d {
 
-namespace {
-
-void waitASecond(forms::Application& app) {
-  platform::pauseFor(app.platform(), 1.0, platform::PauseKind::NoInput);
-}
-
-}  // namespace
-
 void Form2::computerMove() {
   if (!onePlayer() || session_.game.redtomove != 1) return;
   const Variant played = variant();
@@ -31,7 +23,7 @@ void Form2::computerMove() {
                                   search::nodeOf(session_.game.position, played, rules::kRed))
              : rules::chooseComputerMove(kBoard, session_.game.position, played,
                                          computerPolicy(played, halfLevelOn()),
-                                         [this] { return app().random().next(); });
+                                         gamewindow::programDraw(app()));
   // The window keeps the units' counts as the computer saw them; the strong one counts none.
   session_.game.sidecount =
       strong ? rules::countSides(kBoard, session_.game.position, played, rules::kRed)
@@ -55,7 +47,7 @@ void Form2::computerMove() {
       forms::Control& highlight = ui_->pow[shownAt];
       highlight.color = rules::kHighlightColour;
       repaintpow();
-      waitASecond(app());
+      gamewindow::computerPause(app());
       highlight.color = rules::kRedLineColour;
       highlight.borderWidth = widths::kHighlightMain;
     }
@@ -108,7 +100,7 @@ void Form2::goclick(int fdc) {
   main.borderWidth = widths::kComputerMain;
   second.borderWidth = widths::kComputerSecond;
   repaintpow();
-  waitASecond(app());
+  gamewindow::computerPause(app());
   for (forms::Control* shown : {&main, &second}) shown->color = rules::kRedLineColour;
   main.borderWidth = widths::kHighlightMain;
   second.borderWidth = widths::kHighlightSecond;
