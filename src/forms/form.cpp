@@ -10,27 +10,6 @@ std::optional<TableView> Form::table(std::string_view) const {
   return std::nullopt;
 }
 
-std::vector<std::string> Form::invariantViolations() const {
-  std::vector<std::string> problems;
-  std::map<std::string, int> selectedOptions;
-  for (const Control& c : controls_) {
-    auto report = [&](const std::string& what) {
-      problems.push_back(c.name + "(" + std::to_string(c.index) + ") " + what);
-    };
-    if (find(c.name, c.index) != &c) report("is not found by its name");
-    if ((c.kind == ControlKind::CheckBox || c.kind == ControlKind::OptionButton) && c.value != 0 &&
-        c.value != 1)
-      report("has value " + std::to_string(c.value));
-    if (c.kind == ControlKind::OptionButton && c.value == 1) ++selectedOptions[c.container];
-    if (c.width < 0 || c.height < 0) report("has a negative size");
-    if (!c.container.empty() && !find(c.container)) report("lies in a missing container");
-    if (!c.parentMenu.empty() && !find(c.parentMenu)) report("hangs under a missing menu");
-  }
-  for (const auto& [container, count] : selectedOptions)
-    if (count > 1) problems.push_back("more than one option selected in '" + container + "'");
-  return problems;
-}
-
 Control& Form::add(ControlKind kind, std::string name, int index) {
   auto key = std::make_pair(foldName(name), index);
   if (byName_.count(key)) throw std::logic_error("control added twice: " + name);

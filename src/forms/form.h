@@ -77,9 +77,6 @@ class Form {
 
   // The game tables that the driver's `table` command can print.
   virtual std::optional<TableView> table(std::string_view name) const;
-  // What is wrong with the window's state, if anything: the randomised run checks it after
-  // every event. A window adds its own rules to the ones every window keeps.
-  virtual std::vector<std::string> invariantViolations() const;
 
   // Controls. `add` keeps declaration order, which is the order the shell lays out menus.
   Control& add(ControlKind kind, std::string name, int index = kNoIndex);

@@ -28,10 +28,10 @@ class DorvanForm : public forms::Form {
 
   explicit DorvanForm(forms::Application& app);
 
-  // dorvan_form.cpp: loading, the driver's tables and the window's invariants.
+  // dorvan_form.cpp: loading and the driver's tables.
   void Form_Load() override;
   std::optional<forms::TableView> table(std::string_view name) const override;
-  std::vector<std::string> invariantViolations() const override;
+  const rules::Session& session() const { return session_; }
   // The shells paint the window from its controls after every change; nothing is cached here.
   void viewrefresh() {}
 
@@ -166,8 +166,6 @@ class DorvanForm : public forms::Form {
   void widenForPanels();
   // Back to the normal size, unless an extra view needs the whole screen.
   void narrowUnlessViewsShown();
-  // What is shown that its switch does not ask for, or hidden that it does.
-  void addViewViolations(std::vector<std::string>& problems) const;
 
   std::optional<Controls> ui_;
 

@@ -71,22 +71,4 @@ void DorvanForm::mvs_Click() {
   widenForPanels();
 }
 
-void DorvanForm::addViewViolations(std::vector<std::string>& problems) const {
-  const Controls& ui = *ui_;
-  auto shownWith = [&](const forms::Control& c, bool switchedOn) {
-    if (c.visible != switchedOn)
-      problems.push_back(c.name + (c.isArrayElement() ? std::to_string(c.index) : "") +
-                         (switchedOn ? " is hidden" : " is shown") + " against its switch");
-  };
-  const bool inverse = ui.inverseBox.value == 1;
-  const bool reverse = ui.reverseBox.value == 1;
-  for (int k = 1; k <= kSideSegments; ++k) {
-    shownWith(ui.inverseView[k], inverse);
-    shownWith(ui.reverseView[k], reverse);
-  }
-  shownWith(ui.invertInPlace, inverse);
-  shownWith(ui.movesLeft, ui.cheatItem.checked);
-  shownWith(ui.movesLeftCaption, ui.cheatItem.checked);
-}
-
 }  // namespace dorvan::window3d

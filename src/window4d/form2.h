@@ -50,7 +50,11 @@ class Form2 : public forms::Form {
 
   void Form_Load() override;
   std::optional<forms::TableView> table(std::string_view name) const override;
-  std::vector<std::string> invariantViolations() const override;
+  const rules::Session& session() const { return session_; }
+  // The move procedure is running, or a command waits for it to end.
+  bool moving() const { return moving_ > 0 || !later_.empty(); }
+  // A hint of the strong computer marks this screen position.
+  bool hinted(int position) const;
 
   // form2_play.cpp: a click on the tesseract, the move procedure and the end of a game.
   void Label2_Click(int index);
@@ -176,7 +180,6 @@ class Form2 : public forms::Form {
   // form2_opponent.cpp: gives the highlights under a hint back what they showed before; nothing
   // when none is shown.
   void clearHint();
-  bool hinted(int position) const;
 
   // form2_turning.cpp
   void turnStep(view4d::Button pressed);

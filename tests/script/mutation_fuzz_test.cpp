@@ -14,6 +14,7 @@
 
 #include "script/quoting.h"
 #include "script/script_runner.h"
+#include "support/consistency.h"
 
 namespace dorvan::script {
 namespace {
@@ -231,7 +232,7 @@ TEST(MutationFuzz, EveryBrokenScenarioEndsWithAStatusAndAMessage) {
       // A script that ran to its end leaves every window whole.
       if (status == 0) {
         for (const forms::Form* form : runner.app().openForms()) {
-          for (const std::string& problem : form->invariantViolations())
+          for (const std::string& problem : support::consistencyProblems(*form))
             ADD_FAILURE() << form->name() << ": " << problem << " after a mutant of " << base.name
                           << ":\n"
                           << script;

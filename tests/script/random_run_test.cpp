@@ -11,6 +11,7 @@
 #include "script/describe.h"
 #include "script/quoting.h"
 #include "script/script_runner.h"
+#include "support/consistency.h"
 
 namespace dorvan::script {
 namespace {
@@ -102,7 +103,7 @@ class RandomPlayer {
 
 void expectConsistent(forms::Application& app, const std::string& lastStep) {
   for (forms::Form* form : app.openForms()) {
-    for (const std::string& problem : form->invariantViolations())
+    for (const std::string& problem : support::consistencyProblems(*form))
       ADD_FAILURE() << form->name() << ": " << problem << " (after: " << lastStep << ")";
   }
 }

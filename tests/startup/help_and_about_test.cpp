@@ -7,6 +7,7 @@
 #include "script/script_runner.h"
 #include "startup/about/about_form.h"
 #include "startup/help.h"
+#include "support/consistency.h"
 
 namespace dorvan::startup {
 namespace {
@@ -149,7 +150,7 @@ TEST(About, TheStarsTwinkleInTheirFieldAndAppearElsewhereWhenTheyGoOut) {
   EXPECT_EQ(starTable(about, "starage").back(), 0);
   EXPECT_EQ(std::vector<long>(moved.begin(), moved.end() - 1),
             std::vector<long>(xs.begin(), xs.end() - 1));
-  EXPECT_TRUE(about.invariantViolations().empty());
+  EXPECT_TRUE(support::consistencyProblems(about).empty());
 }
 
 TEST(About, LinksLightUpUnderThePointerAndOpenTheirPages) {

@@ -10,6 +10,7 @@
 
 #include "game3d/lattice_tables.h"
 #include "rules/texts.h"
+#include "support/consistency.h"
 #include "window3d/board_geometry.h"
 #include "window_fixture.h"
 
@@ -143,11 +144,12 @@ TEST_F(PlayingTheWindow, NextGameStartsWithoutTheVerdict) {
 TEST_F(PlayingTheWindow, ConsistencyChecksNoticeABrokenWindow) {
   click("ip", 1);
   play({1, 11, 3, 12, 5});
-  for (const std::string& problem : window_->invariantViolations()) ADD_FAILURE() << problem;
+  for (const std::string& problem : support::consistencyProblems(*window_))
+    ADD_FAILURE() << problem;
   window_->at("Label34").caption = "54";
   window_->at("LN", 5).borderWidth = 1;
   window_->at("Label6").caption = "0";
-  EXPECT_EQ(window_->invariantViolations().size(), 4u)
+  EXPECT_EQ(support::consistencyProblems(*window_).size(), 4u)
       << "moves left, a thin drawn line, its reverse twin, and a score label that does not show "
          "the score";
 }

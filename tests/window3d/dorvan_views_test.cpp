@@ -10,6 +10,7 @@
 #include "game3d/lattice_tables.h"
 #include "registry/form_registry.h"
 #include "script/script_platform.h"
+#include "support/consistency.h"
 #include "window3d/board_geometry.h"
 #include "window3d/dorvan_form.h"
 
@@ -80,7 +81,7 @@ TEST_F(GameWindows, AnAddedGameHasItsOwnBoardAndLeavesTheFirstPlaying) {
   ASSERT_EQ(&active(), first_);
   draw(*first_, {3});
   EXPECT_EQ(owner(*first_, 3), rules::kBlue);
-  for (const std::string& problem : first_->invariantViolations()) ADD_FAILURE() << problem;
+  for (const std::string& problem : support::consistencyProblems(*first_)) ADD_FAILURE() << problem;
 }
 
 TEST_F(GameWindows, TheLevelMenuReplacesOnlyTheWindowItIsChosenIn) {
@@ -124,7 +125,8 @@ TEST_F(GameWindows, EveryOrderOfTheViewSwitchesGivesTheSizeOfWhatIsShown) {
         EXPECT_EQ(w.width, 8595) << where;
         EXPECT_EQ(w.height, 7485) << where;
       }
-      for (const std::string& problem : w.invariantViolations()) ADD_FAILURE() << where << problem;
+      for (const std::string& problem : support::consistencyProblems(w))
+        ADD_FAILURE() << where << problem;
     }
   }
 }
@@ -158,7 +160,7 @@ TEST_F(GameWindows, ConsistencyChecksNoticeAViewOutOfStepWithItsSwitch) {
   w.at("Label34").visible = true;
   click(w, "Check2");
   w.at("bN", 90).visible = false;
-  EXPECT_EQ(w.invariantViolations().size(), 3u);
+  EXPECT_EQ(support::consistencyProblems(w).size(), 3u);
 }
 
 }  // namespace

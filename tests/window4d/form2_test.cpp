@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "script/script_runner.h"
+#include "support/consistency.h"
 #include "window4d/diagram.h"
 #include "window4d/form2_layout.h"
 
@@ -120,7 +121,7 @@ TEST(Form2Load, SizesToTheScreenAndLeavesNoHighlightShown) {
     EXPECT_EQ(form.at("slam", p).style, forms::LineStyle::Solid);
   }
   EXPECT_EQ(form.at("List4").items.size(), 1u);
-  EXPECT_TRUE(form.invariantViolations().empty());
+  EXPECT_TRUE(support::consistencyProblems(form).empty());
 }
 
 TEST(Form2Levels, HalfLevelLooksAsStartedThereAndBackRestoresEveryControl) {
@@ -255,12 +256,12 @@ TEST(Form2Menus, NewGameThinsDrawnLinesResetsTheDiagramAndAlternatesTheOpener) {
 TEST(Form2Invariants, CatchAFrameInTheWrongColourAndAPositionDrawnInPart) {
   Session s;
   Form2& form = s.form();
-  ASSERT_TRUE(form.invariantViolations().empty());
+  ASSERT_TRUE(support::consistencyProblems(form).empty());
   form.at("L3", 7).color = 0x123456;
-  EXPECT_FALSE(form.invariantViolations().empty());
+  EXPECT_FALSE(support::consistencyProblems(form).empty());
   form.at("L3", 7).color = form.at("L3", 1).color;
   form.at("L2", 3).borderWidth = 4;  // one of position 1's three lines
-  EXPECT_FALSE(form.invariantViolations().empty());
+  EXPECT_FALSE(support::consistencyProblems(form).empty());
 }
 
 }  // namespace

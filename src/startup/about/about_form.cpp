@@ -213,17 +213,6 @@ std::optional<forms::TableView> AboutForm::table(std::string_view name) const {
   return view;
 }
 
-std::vector<std::string> AboutForm::invariantViolations() const {
-  std::vector<std::string> problems = Form::invariantViolations();
-  for (int i = 1; i <= kStars; ++i) {
-    if (starx_[i] < 1 || starx_[i] > kFieldWidth || stary_[i] < 1 || stary_[i] > kFieldHeight)
-      problems.push_back("star " + std::to_string(i) + " lies outside the field");
-    if (starage_[i] < 0 || starage_[i] >= kLifetime)
-      problems.push_back("star " + std::to_string(i) + " has age " + std::to_string(starage_[i]));
-  }
-  return problems;
-}
-
 void openAbout(forms::Application& app, const std::string& caption) {
   for (forms::Form* form : app.openForms()) {
     if (form->name() == "frmAbout") {

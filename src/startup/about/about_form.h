@@ -31,7 +31,6 @@ class AboutForm : public forms::Form {
   void Form_Load() override;
   void Form_Paint() override;
   std::optional<forms::TableView> table(std::string_view name) const override;
-  std::vector<std::string> invariantViolations() const override;
 
   void Timer1_Timer();
   void Command1_Click();
