@@ -10,6 +10,10 @@ std::optional<TableView> Form::table(std::string_view) const {
   return std::nullopt;
 }
 
+std::optional<TargetLine> Form::targetLine(const Control&) const {
+  return std::nullopt;
+}
+
 Control& Form::add(ControlKind kind, std::string name, int index) {
   auto key = std::make_pair(foldName(name), index);
   if (byName_.count(key)) throw std::logic_error("control added twice: " + name);

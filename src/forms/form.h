@@ -45,6 +45,13 @@ struct TableView {
   }
 };
 
+// The line a click on one of a board's targets plays: the line objects that show it, in every
+// view of the board, and whether a click now would draw it (the line is free and open to play).
+struct TargetLine {
+  std::vector<const Control*> shownBy;
+  bool drawable = false;
+};
+
 // A stroke drawn straight onto the window (not a line object): the about window's stars.
 struct Stroke {
   int x1, y1, x2, y2;
@@ -77,6 +84,10 @@ class Form {
 
   // The game tables that the driver's `table` command can print.
   virtual std::optional<TableView> table(std::string_view name) const;
+  // The line that a click on `target` plays, when the control is one of a board's targets (one
+  // that plays no line shows none); nothing for any other control. The shell marks the line
+  // under the pointer and takes a click near a line to its target by it; the game never asks.
+  virtual std::optional<TargetLine> targetLine(const Control& target) const;
 
   // Controls. `add` keeps declaration order, which is the order the shell lays out menus.
   Control& add(ControlKind kind, std::string name, int index = kNoIndex);

@@ -66,6 +66,8 @@ void FormWindow::sync() {
   syncPainted();
   syncTimers();
   syncFocus();
+  boardTargetsValid_ = false;
+  updateHoverMark();
   if (comingIntoSight) setUpdatesEnabled(true);
   syncing_ = false;
 }

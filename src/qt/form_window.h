@@ -9,12 +9,14 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 #include "forms/form.h"
+#include "qt/board_aim.h"
 #include "qt/units.h"
 
 class QAction;
@@ -52,6 +54,14 @@ class FormWindow : public QMainWindow {
   Surface* client() const { return client_; }
   // How the form's twips land on this window's pixels.
   const ContentScale& scale() const { return scale_; }
+  // The board target that a click at `pos` (client pixels) goes to, or nullptr when the click
+  // goes where it lands; `topLabel` is the label lying there on top, if any.
+  forms::Control* boardTargetAt(QPoint pos, const forms::Control* topLabel);
+  // The pointer moved over the client area (nothing: it left): the line a click there would
+  // draw is marked.
+  void pointerAt(std::optional<QPoint> pos);
+  // Brings the mark up to date after the game or a pause changed what a click would do.
+  void updateHoverMark();
   // The client area changed size (the player enlarged the window, say): fit the content anew.
   void clientResized();
   // The widget of a windowed control (text box, button, picture box, ...), or nullptr; a
@@ -144,6 +154,8 @@ class FormWindow : public QMainWindow {
   void rebuildMenus(const MenuShape& shape);
   void syncFocus();
   void runPaintHandler();
+  // form_window_aim.cpp: the board's targets as the pointer finds them, built once per sync.
+  const std::vector<BoardTarget>& boardTargets();
 
   QtPlatform& shell_;
   forms::Form* form_;
@@ -169,6 +181,11 @@ class FormWindow : public QMainWindow {
   std::pair<std::string, int> focus_{"", forms::kNoIndex};
   ContentScale scale_;
   bool syncing_ = false;
+
+  std::vector<BoardTarget> boardTargets_;
+  std::vector<std::vector<int>> penWidths_;  // of each target's lines, for the mark
+  bool boardTargetsValid_ = false;
+  std::optional<QPoint> pointer_;
 };
 
 }  // namespace dorvan::qt

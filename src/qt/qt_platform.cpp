@@ -176,6 +176,10 @@ void QtPlatform::syncAll() {
   for (auto& [form, window] : windows_) window->sync();
 }
 
+void QtPlatform::updateHoverMarks() {
+  for (auto& [form, window] : windows_) window->updateHoverMark();
+}
+
 FormWindow* QtPlatform::windowFor(const forms::Form& form) const {
   auto it = windows_.find(&form);
   return it == windows_.end() ? nullptr : it->second;
@@ -289,10 +293,16 @@ void QtPlatform::pause(double seconds, platform::PauseKind kind) {
   bool noInput = kind == platform::PauseKind::NoInput;
   QEventLoop loop;
   pauses_.push_back(&loop);
-  if (noInput && noInputPauses_++ == 0) qApp->installEventFilter(inputBlocker_.get());
+  if (noInput && noInputPauses_++ == 0) {
+    qApp->installEventFilter(inputBlocker_.get());
+    updateHoverMarks();  // a click now would do nothing
+  }
   QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
   loop.exec(QEventLoop::AllEvents);
-  if (noInput && --noInputPauses_ == 0) qApp->removeEventFilter(inputBlocker_.get());
+  if (noInput && --noInputPauses_ == 0) {
+    qApp->removeEventFilter(inputBlocker_.get());
+    updateHoverMarks();
+  }
   pauses_.erase(std::find(pauses_.begin(), pauses_.end(), &loop));
   unwindIfEnded();
 }

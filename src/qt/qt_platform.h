@@ -96,6 +96,7 @@ class QtPlatform : public platform::Platform, public forms::WindowHost {
   QWidget* dialogParent() const;
   // After a nested event loop: a program that ended meanwhile unwinds the caller too.
   void unwindIfEnded() const;
+  void updateHoverMarks();
 
   forms::Application* app_ = nullptr;
   std::map<const forms::Form*, FormWindow*> windows_;

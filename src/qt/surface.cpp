@@ -13,7 +13,8 @@ namespace dorvan::qt {
 
 namespace {
 constexpr int kPictureBorder = 2;  // the sunken edge of a picture box, in pixels
-}
+constexpr int kHoverMargin = 3;    // how far the glow of a marked line reaches beyond it
+}  // namespace
 
 Surface::Surface(FormWindow& window, forms::Control* container, Look look, QWidget* parent)
     : QWidget(parent), window_(window), container_(container), look_(look) {
@@ -60,13 +61,19 @@ void Surface::setStrokes(std::vector<Stroke> strokes) {
   strokes_ = std::move(strokes);
 }
 
+void Surface::setHoverMarks(std::vector<Stroke> marks) {
+  if (marks == hoverMarks_) return;
+  if (isVisible() && updatesEnabled()) update(changedArea(hoverMarks_, marks));
+  hoverMarks_ = std::move(marks);
+}
+
 QRect Surface::bounds(const Item& item) {
   if (item.kind == Item::Kind::Label) return item.rect;
   return lineBounds(item.line, item.width);
 }
 
 QRect Surface::bounds(const Stroke& stroke) {
-  return lineBounds(stroke.line, stroke.width);
+  return lineBounds(stroke.line, stroke.width + 2 * kHoverMargin);
 }
 
 QRect Surface::lineBounds(const QLine& line, int width) {
@@ -120,6 +127,15 @@ void Surface::paintEvent(QPaintEvent* event) {
       painter.drawText(text, Qt::AlignCenter | Qt::TextShowMnemonic, caption_);
     }
   }
+  // The glow lies under the lines, so the line keeps its own colour within it.
+  for (const Stroke& mark : hoverMarks_) {
+    if (!dirty.intersects(bounds(mark))) continue;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(mark.color, mark.width + 2 * kHoverMargin, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(mark.line);
+    painter.restore();
+  }
   for (const Stroke& stroke : strokes_) {
     if (!dirty.intersects(bounds(stroke))) continue;
     painter.setPen(QPen(stroke.color, stroke.width));
@@ -158,11 +174,24 @@ QPoint Surface::twipsWithin(const Item* item, QPoint pos) const {
   return {scale.toTwips(pos.x() - corner.x()), scale.toTwips(pos.y() - corner.y())};
 }
 
+forms::Control* Surface::controlAt(QPoint pos, const Item*& label) const {
+  label = labelAt(pos);
+  if (look_ == Look::Client) {
+    if (forms::Control* aimed = window_.boardTargetAt(pos, label ? label->control : nullptr)) {
+      label = nullptr;
+      for (const Item& item : items_)
+        if (item.control == aimed) label = &item;
+      return aimed;
+    }
+  }
+  return label ? label->control : container_;
+}
+
 void Surface::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !window_.attached()) return;
   QPoint pos = event->position().toPoint();
-  const Item* label = labelAt(pos);
-  pressed_ = label ? label->control : container_;
+  const Item* label = nullptr;
+  pressed_ = controlAt(pos, label);
   if (!pressed_) return;
   QPoint at = twipsWithin(label, pos);
   window_.deliverMouseDown(*pressed_, at.x(), at.y());
@@ -174,19 +203,26 @@ void Surface::mouseReleaseEvent(QMouseEvent* event) {
   if (!pressed || !window_.attached()) return;
   // A click is a press and a release on the same control.
   QPoint pos = event->position().toPoint();
-  const Item* label = labelAt(pos);
-  forms::Control* released = label ? label->control : rect().contains(pos) ? container_ : nullptr;
+  const Item* label = nullptr;
+  forms::Control* released = controlAt(pos, label);
+  if (released == container_ && !rect().contains(pos)) released = nullptr;
   if (released == pressed) window_.deliverClick(*pressed);
 }
 
 void Surface::mouseMoveEvent(QMouseEvent* event) {
   if (!window_.attached()) return;
   QPoint pos = event->position().toPoint();
-  const Item* label = labelAt(pos);
-  forms::Control* target = label ? label->control : container_;
+  if (look_ == Look::Client) window_.pointerAt(pos);
+  const Item* label = nullptr;
+  forms::Control* target = controlAt(pos, label);
   if (!target) return;
   QPoint at = twipsWithin(label, pos);
   window_.deliverMouseMove(*target, at.x(), at.y());
+}
+
+void Surface::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  if (look_ == Look::Client && window_.attached()) window_.pointerAt(std::nullopt);
 }
 
 }  // namespace dorvan::qt

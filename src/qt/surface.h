@@ -63,6 +63,9 @@ class Surface : public QWidget {
   void setCaption(const QString& caption);
   void setItems(std::vector<Item> items);
   void setStrokes(std::vector<Stroke> strokes);
+  // The glow under the line a click would draw (the client only); empty: none.
+  void setHoverMarks(std::vector<Stroke> marks);
+  const std::vector<Stroke>& hoverMarks() const { return hoverMarks_; }
   const std::vector<Item>& items() const { return items_; }
 
   // The enabled label that takes the mouse at a point (the topmost one), or nullptr.
@@ -73,6 +76,7 @@ class Surface : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
@@ -85,6 +89,9 @@ class Surface : public QWidget {
   static QRegion changedArea(const std::vector<Painted>& before, const std::vector<Painted>& after);
   // Mouse position relative to a label's corner, or to the container's inside, in twips.
   QPoint twipsWithin(const Item* item, QPoint pos) const;
+  // The control a mouse action at `pos` is for (its label, if any, in `label`): on the client,
+  // a board target the pointer aims at; else the topmost label, else the container.
+  forms::Control* controlAt(QPoint pos, const Item*& label) const;
 
   FormWindow& window_;
   forms::Control* container_;
@@ -94,6 +101,7 @@ class Surface : public QWidget {
   QString caption_;
   std::vector<Item> items_;
   std::vector<Stroke> strokes_;
+  std::vector<Stroke> hoverMarks_;
   forms::Control* pressed_ = nullptr;  // the label (or container) the button went down on
 };
 

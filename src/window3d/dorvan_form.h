@@ -32,6 +32,7 @@ class DorvanForm : public forms::Form {
   void Form_Load() override;
   std::optional<forms::TableView> table(std::string_view name) const override;
   const rules::Session& session() const { return session_; }
+  std::optional<forms::TargetLine> targetLine(const forms::Control& target) const override;
   // The shells paint the window from its controls after every change; nothing is cached here.
   void viewrefresh() {}
 

@@ -55,6 +55,7 @@ class Form2 : public forms::Form {
   bool moving() const { return moving_ > 0 || !later_.empty(); }
   // A hint of the strong computer marks this screen position.
   bool hinted(int position) const;
+  std::optional<forms::TargetLine> targetLine(const forms::Control& target) const override;
 
   // form2_play.cpp: a click on the tesseract, the move procedure and the end of a game.
   void Label2_Click(int index);
