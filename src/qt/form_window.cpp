@@ -1,6 +1,7 @@
 // The window itself: its caption, place and timers, and the sync that updates every part.
 #include "qt/form_window.h"
 
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
@@ -77,31 +78,46 @@ void FormWindow::clientResized() {
   if (!syncing_) sync();
 }
 
+// The scale follows the window, not what it shows at the moment: hidden controls count as far
+// as the form's own client area reaches, so that a panel coming into sight there moves nothing.
+// What is shown counts wherever it lies, so that nothing is cut off when the form is larger
+// than its window (a window sized to a small screen); beyond the client area, hidden controls
+// are not meant to be seen at this size (views that widen the form when they are shown).
 QSize FormWindow::contentExtent() const {
+  int clientWidth = toTwips(std::max(1, toPixels(form_->width) - kFrameWidth));
+  int clientHeight =
+      toTwips(std::max(1, toPixels(form_->height) - kFrameHeight - (hasMenus_ ? kMenuHeight : 0)));
   int right = 0;
   int bottom = 0;
   for (const Control& c : form_->controls()) {
-    if (!c.visible || !c.container.empty()) continue;
+    if (!c.container.empty()) continue;
+    int reachX = 0;
+    int reachY = 0;
     switch (c.kind) {
       case ControlKind::Timer:
       case ControlKind::MenuItem:
         continue;
       case ControlKind::Line:
-        right = std::max({right, c.x1, c.x2});
-        bottom = std::max({bottom, c.y1, c.y2});
+        reachX = std::max(c.x1, c.x2);
+        reachY = std::max(c.y1, c.y2);
         break;
       default:
-        right = std::max(right, c.left + c.width);
-        bottom = std::max(bottom, c.top + c.height);
+        reachX = c.left + c.width;
+        reachY = c.top + c.height;
         break;
     }
+    // A click target paints nothing: it is no content of its own.
+    bool painted = !(c.kind == ControlKind::Label && c.transparent && c.caption.empty());
+    if (c.visible && painted) {
+      right = std::max(right, reachX);
+      bottom = std::max(bottom, reachY);
+    } else {
+      right = std::max(right, std::min(reachX, clientWidth));
+      bottom = std::max(bottom, std::min(reachY, clientHeight));
+    }
   }
-  // What lies beyond the form's own client area is not meant to be seen at this size.
-  int clientWidth = toTwips(std::max(1, toPixels(form_->width) - kFrameWidth));
-  int clientHeight =
-      toTwips(std::max(1, toPixels(form_->height) - kFrameHeight - (hasMenus_ ? kMenuHeight : 0)));
   if (right <= 0 || bottom <= 0) return {clientWidth, clientHeight};
-  return {std::min(right, clientWidth), std::min(bottom, clientHeight)};
+  return {right, bottom};
 }
 
 // The content grows uniformly with a window larger than it and stands in the middle of it.
@@ -138,11 +154,16 @@ void FormWindow::syncWindow() {
         std::max(1, toPixels(place.height()) - kFrameHeight - (hasMenus_ ? kMenuHeight : 0));
     placed_ = place;
     QSize size(clientWidth, clientHeight + menuHeight);
+    // A window larger than the screen shows its content smaller instead.
+    QSize frame = frameSize();
+    QRect area = screenArea();
+    setMaximumSize(area.size() - frame);
+    size = size.boundedTo(maximumSize());
     if (resized && isVisible() && !isMaximized()) {
       keepPlace(size);
     } else {
       resize(size);
-      move(toPixels(place.left()), toPixels(place.top()));
+      move(onScreen(QPoint(toPixels(place.left()), toPixels(place.top())), size + frame, area));
     }
     if (isVisible()) {
       if (maximized_ && !isMaximized()) showMaximized();
@@ -166,17 +187,37 @@ void FormWindow::syncWindow() {
 // screen. Re-centring it as the form does would make it jump under the player's pointer, and
 // the player may have moved it.
 void FormWindow::keepPlace(QSize size) {
-  QSize frame = frameGeometry().size() - geometry().size();
-  QRect wanted(frameGeometry().topLeft(), size + frame);
+  QRect wanted(frameGeometry().topLeft(), size + frameSize());
   resize(size);
-  if (QScreen* display = screen()) {
-    QRect screenArea = display->availableGeometry();
-    if (wanted.right() > screenArea.right()) wanted.moveRight(screenArea.right());
-    if (wanted.bottom() > screenArea.bottom()) wanted.moveBottom(screenArea.bottom());
-    if (wanted.left() < screenArea.left()) wanted.moveLeft(screenArea.left());
-    if (wanted.top() < screenArea.top()) wanted.moveTop(screenArea.top());
-  }
+  QRect area = screenArea();
+  if (wanted.right() > area.right()) wanted.moveRight(area.right());
+  if (wanted.bottom() > area.bottom()) wanted.moveBottom(area.bottom());
+  if (wanted.left() < area.left()) wanted.moveLeft(area.left());
+  if (wanted.top() < area.top()) wanted.moveTop(area.top());
   if (wanted.topLeft() != frameGeometry().topLeft()) move(wanted.topLeft());
+}
+
+QRect FormWindow::screenArea() const {
+  QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
+  return display ? display->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+QSize FormWindow::frameSize() const {
+  // Before the desktop has framed the window, its frame is taken to be the usual one.
+  QSize frame = frameGeometry().size() - geometry().size();
+  return isVisible() ? frame : frame.expandedTo(QSize(kFrameWidth, kFrameHeight));
+}
+
+// A window the form places beyond the screen (a cascade of further games, say) starts again
+// from the screen's other side, so that each stays whole in sight and none hides another.
+QPoint FormWindow::onScreen(QPoint wanted, QSize outer, QRect area) {
+  auto fit = [](int at, int length, int start, int room) {
+    int span = std::max(1, room - length);
+    if (at < start) return start;
+    return at + length <= start + room ? at : start + (at - start) % span;
+  };
+  return {fit(wanted.x(), outer.width(), area.left(), area.width()),
+          fit(wanted.y(), outer.height(), area.top(), area.height())};
 }
 
 }  // namespace dorvan::qt

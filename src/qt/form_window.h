@@ -142,6 +142,11 @@ class FormWindow : public QMainWindow {
   QSize contentExtent() const;
   void syncScale();
   void keepPlace(QSize size);
+  // The part of the screen the window is on that windows may take, in pixels.
+  QRect screenArea() const;
+  // The desktop's frame around the client area and menu bar.
+  QSize frameSize() const;
+  static QPoint onScreen(QPoint wanted, QSize outer, QRect area);
   void syncWidget(Windowed& w);
   // True when the line objects, labels or strokes differ from what was last painted.
   bool paintingChanged();

@@ -49,7 +49,7 @@ Qt::PenStyle penStyle(forms::LineStyle style) {
 }
 
 namespace {
-constexpr double kLeastFactor = 1.05;  // below this a window is drawn as designed
+constexpr double kLeastFactor = 1.05;  // from 1 to this a window is drawn as designed
 }
 
 ContentScale ContentScale::fitting(QSize content, QSize client) {
@@ -57,7 +57,7 @@ ContentScale ContentScale::fitting(QSize content, QSize client) {
   double across = client.width() * double(kTwipsPerPixel) / content.width();
   double down = client.height() * double(kTwipsPerPixel) / content.height();
   double factor = std::min(across, down);
-  return factor < kLeastFactor ? ContentScale() : ContentScale(factor);
+  return factor >= 1.0 && factor < kLeastFactor ? ContentScale() : ContentScale(factor);
 }
 
 int ContentScale::toPixels(int twips) const {

@@ -32,8 +32,8 @@ class ContentScale {
   ContentScale() = default;
   explicit ContentScale(double factor) : factor_(factor) {}
   // The factor that fits content reaching `content` (twips, from the origin) into a client
-  // area of `client` pixels. Content is never shrunk, and a window within a few per cent of
-  // its content is drawn as designed, on whole pixels.
+  // area of `client` pixels, larger or smaller. A window up to a few per cent larger than its
+  // content draws it as designed, on whole pixels.
   static ContentScale fitting(QSize content, QSize client);
 
   double factor() const { return factor_; }

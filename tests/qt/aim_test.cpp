@@ -49,6 +49,7 @@ struct Game {
     if (board.client) {
       window->resize(*board.client + (window->size() - window->client()->size()));
       pumpEvents(20);
+      EXPECT_EQ(window->client()->size(), *board.client);
     }
   }
   void clickControl(const std::string& name, int index) {
@@ -130,13 +131,13 @@ void checkMarkIsWhatTheClickDraws(const Board& board, double along, int stride =
 
 TEST(QtShellAim, TheCubesMarkIsTheLineAClickDraws) {
   checkMarkIsWhatTheClickDraws({"", std::nullopt, {}}, 0.5);
-  checkMarkIsWhatTheClickDraws({"", QSize(1000, 760), {}}, 0.3);
+  checkMarkIsWhatTheClickDraws({"", QSize(760, 600), {}}, 0.3);
 }
 
 TEST(QtShellAim, TheTesseractsMarkIsTheLineAClickDrawsAtHomeAndTurned) {
-  checkMarkIsWhatTheClickDraws({"4", QSize(1000, 700), {}}, 0.5, 2);
-  checkMarkIsWhatTheClickDraws({"4", QSize(1600, 1000), {{"Command1", 1}}}, 0.3, 3);
-  checkMarkIsWhatTheClickDraws({"4", QSize(1000, 700), {{"Command2", 2}, {"Command2", 2}}}, 0.7, 3);
+  checkMarkIsWhatTheClickDraws({"4", QSize(780, 560), {}}, 0.5, 2);
+  checkMarkIsWhatTheClickDraws({"4", QSize(640, 480), {{"Command1", 1}}}, 0.3, 3);
+  checkMarkIsWhatTheClickDraws({"4", QSize(780, 560), {{"Command2", 2}, {"Command2", 2}}}, 0.7, 3);
 }
 
 }  // namespace

@@ -1,16 +1,21 @@
-// A window larger than its content shows the content scaled uniformly to fit, in the middle;
-// clicks land where the scaled controls are drawn.
+// A window shows its content scaled uniformly to fit, larger or smaller, in the middle; clicks
+// land where the scaled controls are drawn. The scale follows the window alone, and no window
+// grows past the screen or is placed off it.
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
+#include <set>
 
 #include "probe_form.h"
 #include "qt/form_window.h"
 #include "qt/surface.h"
+#include "registry/form_registry.h"
 
 namespace dorvan::qt::testing {
 namespace {
@@ -26,56 +31,133 @@ void click(QWidget* widget, QPoint pos) {
   }
 }
 
-// Enlarges the window the way the player would, so that its client area has the given size.
-void enlarge(FormWindow& window, QSize client) {
+// Resizes the window the way the player would, so that its client area has the given size.
+void resizeClient(FormWindow& window, QSize client) {
   window.resize(client + QSize(0, window.menuBar()->height()));
   pumpEvents(20);
   ASSERT_EQ(window.client()->size(), client);
 }
 
-TEST(QtShellScaling, AnEnlargedWindowScalesItsContentAndItsClicks) {
+QRect screenArea() {
+  return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+TEST(QtShellScaling, AResizedWindowScalesItsContentAndItsClicksUpAndDown) {
   Session s;
   ProbeForm& probe = s.openProbe();
   FormWindow& window = s.windowOf(probe);
   ASSERT_EQ(window.client()->size(), kDesignedClient);
   EXPECT_EQ(window.scale().factor(), 1.0);
 
-  // Three times as wide and twice as high: twice the size, in the middle across.
-  enlarge(window, QSize(3 * kDesignedClient.width(), 2 * kDesignedClient.height()));
-  EXPECT_DOUBLE_EQ(window.scale().factor(), 2.0);
-  const QPoint corner(kDesignedClient.width() / 2, 0);
+  // 1.3 times as high and a little more across: 1.3 times the size, in the middle across.
+  resizeClient(window, QSize(780, 455));
+  EXPECT_DOUBLE_EQ(window.scale().factor(), 1.3);
+  const QPoint corner(5, 0);
   EXPECT_EQ(window.client()->origin(), corner);
 
-  // Ln(1), 150..3000 twips along y = 1500, three pixels wide at the designed size.
+  // Ln(1), 150..3000 twips along y = 1500, four pixels wide at this size.
   QImage image = window.client()->grab().toImage();
   const QColor red(255, 0, 0);
-  EXPECT_EQ(image.pixelColor(corner + QPoint(100, 200)), red);
-  EXPECT_EQ(image.pixelColor(corner + QPoint(100, 202)), red);
+  EXPECT_EQ(image.pixelColor(corner + QPoint(100, 130)), red);
+  EXPECT_EQ(image.pixelColor(corner + QPoint(100, 131)), red);
   EXPECT_NE(image.pixelColor(corner + QPoint(100, 100)), red);
 
   // The target label over it takes a click where it is drawn now, not where it was.
-  click(window.client(), QPoint(50, 100));
+  click(window.client(), QPoint(100, 170));
   EXPECT_EQ(probe.targetClicks, 0);
-  click(window.client(), corner + QPoint(100, 200));
+  click(window.client(), corner + QPoint(100, 130));
   EXPECT_EQ(probe.targetClicks, 1);
 
-  // Widgets and their fonts grow alike; the check box still answers.
+  // Widgets grow alike; the check box still answers.
   QWidget* picture = window.widgetFor(probe.at("Pic"));
-  EXPECT_EQ(picture->geometry(), QRect(corner + QPoint(600, 40), QSize(400, 400)));
+  EXPECT_EQ(picture->geometry(), QRect(corner + QPoint(390, 26), QSize(260, 260)));
   auto* check = qobject_cast<QAbstractButton*>(window.widgetFor(probe.at("Chk")));
   ASSERT_NE(check, nullptr);
-  EXPECT_EQ(check->geometry(), QRect(2 + 20, 2 + 20, 267, 40));
-  ASSERT_GT(probe.at("Chk").fontSize, 0);
-  EXPECT_DOUBLE_EQ(check->font().pointSizeF(), 2.0 * probe.at("Chk").fontSize);
+  EXPECT_EQ(check->geometry(), QRect(2 + 13, 2 + 13, 173, 26));
   check->click();
   EXPECT_EQ(probe.checkClicks, 1);
 
+  // Half the size: everything half, and still in reach.
+  resizeClient(window, QSize(296, 175));
+  EXPECT_DOUBLE_EQ(window.scale().factor(), 0.5);
+  EXPECT_EQ(window.client()->origin(), QPoint(0, 0));
+  click(window.client(), QPoint(50, 50));
+  EXPECT_EQ(probe.targetClicks, 2);
+
   // Back at its own size it is drawn as designed.
-  enlarge(window, kDesignedClient);
+  resizeClient(window, kDesignedClient);
   EXPECT_EQ(window.scale().factor(), 1.0);
   EXPECT_EQ(window.client()->origin(), QPoint(0, 0));
   click(window.client(), QPoint(50, 100));
-  EXPECT_EQ(probe.targetClicks, 2);
+  EXPECT_EQ(probe.targetClicks, 3);
+}
+
+TEST(QtShellScaling, NoWindowGrowsPastTheScreen) {
+  Session s;
+  ProbeForm& probe = s.openProbe();
+  FormWindow& window = s.windowOf(probe);
+  window.resize(32767, 32767);
+  pumpEvents(20);
+  EXPECT_TRUE(screenArea().size().boundedTo(window.size()) == window.size());
+
+  // Nor when the form asks for it.
+  s.shell.deliver([&](forms::Application&) {
+    probe.width = 1000000;
+    probe.height = 1000000;
+  });
+  EXPECT_TRUE(screenArea().size().boundedTo(window.size()) == window.size());
+}
+
+// Every control shown lies whole inside the client area, and the scale stays put as the
+// cumulative panel comes and goes.
+TEST(QtShellScaling, TheGameWindowsFitTheScreenWholeWithOrWithoutTheirPanel) {
+  for (const char* commandLine : {"", "4"}) {
+    SCOPED_TRACE(std::string("command line \"") + commandLine + "\"");
+    Session s(commandLine);
+    registry::registerForms(*s.app);
+    ASSERT_TRUE(s.app->start("Form3"));
+    forms::Form& form = *s.app->activeForm();
+    FormWindow& window = s.windowOf(form);
+    window.setGeometry(screenArea());
+    pumpEvents(20);
+    const double factor = window.scale().factor();
+    const QPoint origin = window.client()->origin();
+    for (bool panel : {false, true}) {
+      if (panel) {
+        s.shell.deliver([&](forms::Application& app) { app.click(form, form.at("cuscore")); });
+        ASSERT_TRUE(form.at("Picture1").visible);
+      }
+      if (std::string(commandLine) == "4") {
+        EXPECT_EQ(window.scale().factor(), factor);
+        EXPECT_EQ(window.client()->origin(), origin);
+      }
+      for (const forms::Control& c : form.controls()) {
+        QWidget* widget = window.widgetFor(c);
+        if (!widget || !form.isShown(c) || !c.container.empty()) continue;
+        QRect g = widget->geometry();
+        EXPECT_TRUE(window.client()->rect().contains(g))
+            << c.name << "(" << c.index << ") " << g.x() << "," << g.y() << " " << g.width() << "x"
+            << g.height() << " in " << window.client()->width() << "x" << window.client()->height();
+      }
+    }
+  }
+}
+
+TEST(QtShellScaling, FurtherGameWindowsStayOnTheScreen) {
+  Session s;
+  registry::registerForms(*s.app);
+  s.shell.setInputBoxHook([](const std::string&, const std::string&) { return "Next"; });
+  ASSERT_TRUE(s.app->start("Form3"));
+  std::set<std::pair<int, int>> places;
+  // Each from the newest: the form places the next one further down and right.
+  for (int k = 0; k < 30; ++k) {
+    s.shell.deliver(
+        [](forms::Application& app) { app.click(*app.activeForm(), app.activeForm()->at("add")); });
+    FormWindow& window = s.windowOf(*s.app->activeForm());
+    EXPECT_TRUE(screenArea().contains(window.frameGeometry())) << "window " << k + 2;
+    places.emplace(window.x(), window.y());
+  }
+  EXPECT_GT(places.size(), 10u);
 }
 
 }  // namespace
