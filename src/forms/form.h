@@ -72,6 +72,10 @@ class Form {
   int left = 0, top = 0, width = 0, height = 0;  // outer size and place in twips
   bool visible = false;
   bool maximized = false;
+  // A window that shows every control it has at any size, scaled to fit (one sized to the
+  // screen, whose design is larger than a small screen). Otherwise what lies beyond its client
+  // area is not meant to be seen at its present size.
+  bool showsWholeDesign = false;
   Colour backcolor = kButtonFace;
   std::vector<Stroke> strokes;
 

@@ -78,11 +78,8 @@ void FormWindow::clientResized() {
   if (!syncing_) sync();
 }
 
-// The scale follows the window, not what it shows at the moment: hidden controls count as far
-// as the form's own client area reaches, so that a panel coming into sight there moves nothing.
-// What is shown counts wherever it lies, so that nothing is cut off when the form is larger
-// than its window (a window sized to a small screen); beyond the client area, hidden controls
-// are not meant to be seen at this size (views that widen the form when they are shown).
+// The scale follows the window, not what it shows at the moment: hidden controls count as much
+// as shown ones, so that a panel coming into sight moves nothing.
 QSize FormWindow::contentExtent() const {
   int clientWidth = toTwips(std::max(1, toPixels(form_->width) - kFrameWidth));
   int clientHeight =
@@ -91,33 +88,23 @@ QSize FormWindow::contentExtent() const {
   int bottom = 0;
   for (const Control& c : form_->controls()) {
     if (!c.container.empty()) continue;
-    int reachX = 0;
-    int reachY = 0;
     switch (c.kind) {
       case ControlKind::Timer:
       case ControlKind::MenuItem:
         continue;
       case ControlKind::Line:
-        reachX = std::max(c.x1, c.x2);
-        reachY = std::max(c.y1, c.y2);
+        right = std::max({right, c.x1, c.x2});
+        bottom = std::max({bottom, c.y1, c.y2});
         break;
       default:
-        reachX = c.left + c.width;
-        reachY = c.top + c.height;
+        right = std::max(right, c.left + c.width);
+        bottom = std::max(bottom, c.top + c.height);
         break;
-    }
-    // A click target paints nothing: it is no content of its own.
-    bool painted = !(c.kind == ControlKind::Label && c.transparent && c.caption.empty());
-    if (c.visible && painted) {
-      right = std::max(right, reachX);
-      bottom = std::max(bottom, reachY);
-    } else {
-      right = std::max(right, std::min(reachX, clientWidth));
-      bottom = std::max(bottom, std::min(reachY, clientHeight));
     }
   }
   if (right <= 0 || bottom <= 0) return {clientWidth, clientHeight};
-  return {right, bottom};
+  if (form_->showsWholeDesign) return {right, bottom};
+  return {std::min(right, clientWidth), std::min(bottom, clientHeight)};
 }
 
 // The content grows uniformly with a window larger than it and stands in the middle of it.

@@ -148,6 +148,9 @@ class FormWindow : public QMainWindow {
   QSize frameSize() const;
   static QPoint onScreen(QPoint wanted, QSize outer, QRect area);
   void syncWidget(Windowed& w);
+  QFont buttonFont(const forms::Control& c, const QWidget* widget, QSize size) const;
+  // A label's scaled font, shrunk to fit its caption into its box.
+  QFont labelFont(const forms::Control& c, QSize box);
   // True when the line objects, labels or strokes differ from what was last painted.
   bool paintingChanged();
   void syncPainted();
@@ -191,6 +194,8 @@ class FormWindow : public QMainWindow {
   std::vector<std::vector<int>> penWidths_;  // of each target's lines, for the mark
   bool boardTargetsValid_ = false;
   std::optional<QPoint> pointer_;
+  // Labels' fitted fonts by caption, box and scaled size: the window is painted anew often.
+  std::map<std::tuple<std::string, int, int, double, bool>, QFont> labelFonts_;
 };
 
 }  // namespace dorvan::qt

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "qt/fitting_font.h"
 #include "qt/form_window.h"
 #include "qt/surface.h"
 #include "qt/units.h"
@@ -13,7 +14,20 @@ namespace {
 using forms::Control;
 using forms::ControlKind;
 
+// Captions change as a game goes on; the fonts of the latest few hundred are kept.
+constexpr std::size_t kLabelFontsKept = 500;
+
 }  // namespace
+
+QFont FormWindow::labelFont(const Control& c, QSize box) {
+  QFont scaled = scale_.font(font(), c);
+  if (c.caption.empty()) return scaled;
+  auto key = std::make_tuple(c.caption, box.width(), box.height(), scaled.pointSizeF(), c.fontBold);
+  auto it = labelFonts_.find(key);
+  if (it != labelFonts_.end()) return it->second;
+  if (labelFonts_.size() > kLabelFontsKept) labelFonts_.clear();
+  return labelFonts_[key] = fittingFont(scaled, text(c.caption), box, true);
+}
 
 bool FormWindow::paintingChanged() {
   // Compared in place, so that an unchanged window costs no copies.
@@ -68,7 +82,7 @@ void FormWindow::syncPainted() {
       item.fore = toQColor(c.forecolor, pal);
       item.back = toQColor(c.backcolor, pal);
       item.transparent = c.transparent;
-      item.font = scale_.font(font(), c);
+      item.font = labelFont(c, item.rect.size());
       item.alignment = c.alignment;
       item.enabled = c.enabled;
     }

@@ -4,9 +4,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStringList>
+#include <QStyle>
 #include <deque>
 
 #include "forms/application.h"
+#include "qt/fitting_font.h"
 #include "qt/form_window.h"
 #include "qt/model_widgets.h"
 #include "qt/surface.h"
@@ -37,6 +39,9 @@ QString wrapped(const QString& caption, const QFontMetrics& metrics, int width) 
   lines << line;
   return lines.join('\n');
 }
+
+// The room a command button leaves its caption, across and down.
+constexpr QSize kButtonMargins{8, 4};
 
 bool isContainer(const Control& c) {
   return c.kind == ControlKind::PictureBox || c.kind == ControlKind::Frame;
@@ -72,6 +77,27 @@ void setColours(QWidget* widget, QPalette::ColorRole backRole, const QColor& bac
 }
 
 }  // namespace
+
+// The scaled font, shrunk as far as the caption needs to fit beside the check mark or within
+// the button's face; a command button's caption may break into lines at its spaces.
+QFont FormWindow::buttonFont(const Control& c, const QWidget* widget, QSize size) const {
+  QFont scaled = scale_.font(font(), c);
+  QStyle* style = widget->style();
+  switch (c.kind) {
+    case ControlKind::CommandButton:
+      return fittingFont(scaled, text(c.caption), size - kButtonMargins, true);
+    case ControlKind::CheckBox:
+      size.rwidth() -= style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, widget) +
+                       style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, widget);
+      return fittingFont(scaled, text(c.caption), size, false);
+    case ControlKind::OptionButton:
+      size.rwidth() -= style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, widget) +
+                       style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, widget);
+      return fittingFont(scaled, text(c.caption), size, false);
+    default:
+      return scaled;
+  }
+}
 
 Surface* FormWindow::surfaceFor(const std::string& container) const {
   if (container.empty()) return client_;
@@ -184,7 +210,13 @@ void FormWindow::syncWidget(Windowed& w) {
   if (a.first || geometry != a.geometry) widget->setGeometry(geometry);
   bool fontChanged =
       a.first || c.fontSize != a.fontSize || c.fontBold != a.fontBold || scale_ != a.scale;
-  if (fontChanged) widget->setFont(scale_.font(font(), c));
+  bool captioned = c.kind == ControlKind::CheckBox || c.kind == ControlKind::OptionButton ||
+                   c.kind == ControlKind::CommandButton;
+  // A button's font fits its caption into its box, so a new caption or size may change it.
+  bool layoutChanged =
+      fontChanged || (captioned && (c.caption != a.caption || geometry != a.geometry));
+  if (layoutChanged)
+    widget->setFont(captioned ? buttonFont(c, widget, geometry.size()) : scale_.font(font(), c));
   bool coloursChanged = a.first || c.forecolor != a.forecolor || c.backcolor != a.backcolor;
 
   switch (c.kind) {
@@ -218,8 +250,9 @@ void FormWindow::syncWidget(Windowed& w) {
     case ControlKind::CommandButton: {
       auto* button = static_cast<QAbstractButton*>(widget);
       if (c.kind == ControlKind::CommandButton) {
-        if (fontChanged || c.caption != a.caption || geometry != a.geometry)
-          button->setText(wrapped(text(c.caption), button->fontMetrics(), geometry.width() - 8));
+        if (layoutChanged)
+          button->setText(wrapped(text(c.caption), button->fontMetrics(),
+                                  geometry.width() - kButtonMargins.width()));
       } else if (a.first || c.caption != a.caption) {
         button->setText(text(c.caption));
       }

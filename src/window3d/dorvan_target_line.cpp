@@ -1,6 +1,6 @@
 // The line a click on a target over the drawing plays, for the shell's pointer.
 
-#include "game3d/position.h"
+#include "rules/position.h"
 #include "window3d/board_geometry.h"
 #include "window3d/dorvan_form.h"
 
@@ -12,7 +12,7 @@ std::optional<forms::TargetLine> DorvanForm::targetLine(const forms::Control& ta
   const int line = kTargets[target.index].move;
   if (line == 0) return forms::TargetLine{};
   return forms::TargetLine{{&ui.mainView[line], &ui.reverseView[line]},
-                           game3d::isFree(position_, line)};
+                           game_.position.isFree(line)};
 }
 
 }  // namespace dorvan::window3d

@@ -48,6 +48,8 @@ Form2::Controls::Controls(Form& f)
 Form2::Form2(forms::Application& app) : Form(app, "Form2") {
   caption = std::string(texts::kCaption);
   backcolor = forms::kLightGrey;
+  // Sized to the screen, the window shows its whole design even where a screen is smaller.
+  showsWholeDesign = true;
   addDrawing();
   addDiagram();
   addHighlights();

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStyle>
 #include <set>
 
 #include "probe_form.h"
@@ -139,6 +140,36 @@ TEST(QtShellScaling, TheGameWindowsFitTheScreenWholeWithOrWithoutTheirPanel) {
             << c.name << "(" << c.index << ") " << g.x() << "," << g.y() << " " << g.width() << "x"
             << g.height() << " in " << window.client()->width() << "x" << window.client()->height();
       }
+    }
+  }
+}
+
+// Every word of a label's caption fits the label's width, and a check box's or option's caption
+// fits beside its mark: the fonts shrink rather than clip.
+TEST(QtShellScaling, EveryCaptionReadsWholeInBothGameWindows) {
+  for (const char* commandLine : {"", "4"}) {
+    SCOPED_TRACE(std::string("command line \"") + commandLine + "\"");
+    Session s(commandLine);
+    registry::registerForms(*s.app);
+    ASSERT_TRUE(s.app->start("Form3"));
+    forms::Form& form = *s.app->activeForm();
+    FormWindow& window = s.windowOf(form);
+    for (const char* shown : {"ip", "cuscore"}) {
+      int index = std::string(shown) == "ip" ? 1 : forms::kNoIndex;
+      s.shell.deliver([&](forms::Application& app) { app.click(form, form.at(shown, index)); });
+    }
+    for (const Surface::Item& item : window.client()->items()) {
+      if (item.kind != Surface::Item::Kind::Label) continue;
+      QFontMetrics metrics(item.font);
+      for (const QString& word : item.caption.split(' ', Qt::SkipEmptyParts))
+        EXPECT_LE(metrics.horizontalAdvance(word), item.rect.width())
+            << item.control->name << ": " << word.toStdString();
+    }
+    for (const forms::Control& c : form.controls()) {
+      auto* button = qobject_cast<QAbstractButton*>(window.widgetFor(c));
+      if (!button || !form.isShown(c) || c.kind == forms::ControlKind::CommandButton) continue;
+      int room = button->width() - button->style()->pixelMetric(QStyle::PM_IndicatorWidth);
+      EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), room) << c.name;
     }
   }
 }
