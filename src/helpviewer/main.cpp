@@ -7,6 +7,9 @@
 // and a hostile file can be checked without a display.
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QIcon>
 #include <QImageReader>
 #include <QMessageBox>
 #include <cstdio>
@@ -20,6 +23,9 @@
 // The game's data folder as seen from the folder the viewer is installed in.
 #ifndef DORVAN_HELP_DATA_FROM_VIEWER
 #define DORVAN_HELP_DATA_FROM_VIEWER "../../share/dorvan"
+#endif
+#ifndef DORVAN_APP_ID
+#define DORVAN_APP_ID "org.example.dorvan"
 #endif
 
 namespace {
@@ -61,6 +67,21 @@ int reportProblem(const fs::path& file, const std::string& problem, bool check) 
   return tell(shown(cannotShow(file, problem)));
 }
 
+// The game's icon: beside the viewer in the build tree, or in the installation's icon theme.
+QIcon gameIcon() {
+  QDir here(QCoreApplication::applicationDirPath());
+  QIcon icon;
+  for (const QString& theme : {here.filePath("icons/hicolor"),
+                               here.filePath(DORVAN_HELP_DATA_FROM_VIEWER "/../icons/hicolor")}) {
+    for (int size : {48, 128, 256}) {
+      QString file = QString("%1/%2x%2/apps/" DORVAN_APP_ID ".png").arg(theme).arg(size);
+      if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
+    }
+    if (!icon.isNull()) return icon;
+  }
+  return QIcon::fromTheme(DORVAN_APP_ID);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -69,6 +90,9 @@ int main(int argc, char** argv) {
   if (check) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);  // takes Qt's own options out of argv
   QCoreApplication::setApplicationName("winhlp32");
+  // The help is part of the game: its windows carry the game's icon and its menu entry's name.
+  QGuiApplication::setDesktopFileName(QStringLiteral(DORVAN_APP_ID));
+  if (!check) QApplication::setWindowIcon(gameIcon());
   // No single image of a page may take more memory than this, whatever its header says.
   QImageReader::setAllocationLimit(32);
 

@@ -134,6 +134,8 @@ QtPlatform::QtPlatform()
   // executable by default. Qt's separate display name is not set: the desktop would append it
   // to every window's own caption.
   QCoreApplication::setApplicationName(QStringLiteral("Dorvan"));
+  // Ties the windows to the menu entry, which the desktop knows by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral(DORVAN_APP_ID));
 }
 
 QtPlatform::~QtPlatform() {

@@ -12,7 +12,7 @@ std::optional<forms::TargetLine> DorvanForm::targetLine(const forms::Control& ta
   const int line = kTargets[target.index].move;
   if (line == 0) return forms::TargetLine{};
   return forms::TargetLine{{&ui.mainView[line], &ui.reverseView[line]},
-                           game_.position.isFree(line)};
+                           session_.game.position.isFree(line)};
 }
 
 }  // namespace dorvan::window3d

@@ -34,8 +34,9 @@ inline constexpr std::string_view kInvertInPlace = "Show which lines invert in p
 inline constexpr std::string_view kMovesTitle = "Moves";
 inline constexpr std::string_view kCumulativeTitle = "Cumulative scores";
 inline constexpr std::string_view kTotals = "Totals";
-inline constexpr std::string_view kBluePoints = "Blue points";
-inline constexpr std::string_view kRedPoints = "Red points";
+// The columns of the rounds hold boxes won, the scores, not points.
+inline constexpr std::string_view kBlueScores = "Blue score";
+inline constexpr std::string_view kRedScores = "Red score";
 
 // Label8 between games and after a box: six spaces keep the label's height in the layout.
 inline constexpr std::string_view kBlankPoint = "      ";

@@ -25,7 +25,7 @@ std::optional<forms::TargetLine> Form2::targetLine(const forms::Control& target)
   shown.drawable = moving_ == 0 &&
                    !(screenpositions[position].closedAtHalfLevel && halfLevelOn()) &&
                    drawingLine(true, lines[0]).borderWidth != widths::kDrawn && line != 0 &&
-                   game_.position.isFree(line);
+                   session_.game.position.isFree(line);
   return shown;
 }
 
