@@ -3,27 +3,18 @@
 
 #include <gtest/gtest.h>
 
-#include <QMouseEvent>
 #include <cmath>
 
 #include "probe_form.h"
 #include "qt/board_aim.h"
 #include "qt/form_window.h"
 #include "qt/surface.h"
-#include "registry/form_registry.h"
 
 namespace dorvan::qt::testing {
 namespace {
 
 using forms::Control;
 using forms::ControlKind;
-
-void sendMouse(QWidget* widget, QEvent::Type type, QPoint pos) {
-  Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-  Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-  QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, held, Qt::NoModifier);
-  QCoreApplication::sendEvent(widget, &event);
-}
 
 struct Board {
   std::string commandLine;
@@ -33,10 +24,7 @@ struct Board {
 
 // A fresh two-player game on the board, ready for one line.
 struct Game {
-  explicit Game(const Board& board) : s(board.commandLine) {
-    registry::registerForms(*s.app);
-    EXPECT_TRUE(s.app->start("Form3"));
-    form = s.app->activeForm();
+  explicit Game(const Board& board) : s(board.commandLine), form(&s.startGame()) {
     window = &s.windowOf(*form);
     clickControl("ip", 1);
     for (auto [name, index] : board.turns) clickControl(name, index);
@@ -52,9 +40,7 @@ struct Game {
       EXPECT_EQ(window->client()->size(), *board.client);
     }
   }
-  void clickControl(const std::string& name, int index) {
-    s.shell.deliver([&](forms::Application& app) { app.click(*form, form->at(name, index)); });
-  }
+  void clickControl(const std::string& name, int index) { s.click(*form, name, index); }
   QPoint pixelOf(int x, int y) const {
     return window->client()->origin() + window->scale().toPixels(x, y);
   }
@@ -104,8 +90,7 @@ void checkMarkIsWhatTheClickDraws(const Board& board, double along, int stride =
     std::map<const Control*, int> widths;
     for (const Control& c : game.form->controls())
       if (c.kind == ControlKind::Line) widths[&c] = c.borderWidth;
-    sendMouse(client, QEvent::MouseButtonPress, pos);
-    sendMouse(client, QEvent::MouseButtonRelease, pos);
+    clickAt(client, pos);
     ASSERT_EQ(game.drawnLines(), 1) << "at " << pos.x() << "," << pos.y();
 
     // Every mark lies on a line object that the click thickened, one of them under the pointer.

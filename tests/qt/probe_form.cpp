@@ -2,9 +2,12 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QMouseEvent>
 #include <QTimer>
+#include <stdexcept>
 
 #include "qt/form_window.h"
+#include "registry/form_registry.h"
 
 namespace dorvan::qt::testing {
 
@@ -24,6 +27,18 @@ bool pumpUntil(const std::function<bool()>& done) {
     pumpEvents(5);
   }
   return true;
+}
+
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint pos) {
+  Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+  Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+  QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, held, Qt::NoModifier);
+  QCoreApplication::sendEvent(widget, &event);
+}
+
+void clickAt(QWidget* widget, QPoint pos) {
+  sendMouse(widget, QEvent::MouseButtonPress, pos);
+  sendMouse(widget, QEvent::MouseButtonRelease, pos);
 }
 
 ProbeForm::ProbeForm(forms::Application& app) : Form(app, "Probe") {
@@ -121,6 +136,17 @@ ProbeForm& Session::openProbe() {
   forms::Form* form = nullptr;
   shell.deliver([&](forms::Application& a) { form = a.load("Probe"); });
   return static_cast<ProbeForm&>(*form);
+}
+
+forms::Form& Session::startGame() {
+  registry::registerForms(*app);
+  if (!app->start("Form3") || !app->activeForm())
+    throw std::runtime_error("the program opened no game window");
+  return *app->activeForm();
+}
+
+void Session::click(forms::Form& form, const std::string& name, int index) {
+  shell.deliver([&](forms::Application& a) { a.click(form, form.at(name, index)); });
 }
 
 }  // namespace dorvan::qt::testing

@@ -3,6 +3,8 @@
 // check box, a timer, a fast animation, a default button that pauses, and menus.
 
 #include <QApplication>
+#include <QEvent>
+#include <QPoint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -28,6 +30,10 @@ inline void ensureQtApplication() {
 void pumpEvents(int ms);
 // Runs the event loop until `done` holds, for at most ten seconds; returns whether it held.
 bool pumpUntil(const std::function<bool()>& done);
+// A mouse event at a point of the widget, with the left button for a press or a release.
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint pos);
+// A press and a release of the left button at the same point.
+void clickAt(QWidget* widget, QPoint pos);
 
 class ProbeForm : public forms::Form {
  public:
@@ -54,6 +60,10 @@ struct Session {
   ~Session() { shell.detach(); }
   // Opens a probe window and returns it.
   ProbeForm& openProbe();
+  // Starts the program's own windows as the command line asks and returns the game window.
+  forms::Form& startGame();
+  // A click on a control, delivered as the desktop delivers one.
+  void click(forms::Form& form, const std::string& name, int index = forms::kNoIndex);
   FormWindow& windowOf(const forms::Form& form) { return *shell.windowFor(form); }
 
   QtPlatform shell;

@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
 #include <set>
@@ -16,21 +15,11 @@
 #include "probe_form.h"
 #include "qt/form_window.h"
 #include "qt/surface.h"
-#include "registry/form_registry.h"
 
 namespace dorvan::qt::testing {
 namespace {
 
 constexpr QSize kDesignedClient{592, 350};  // the probe's client area at its own size
-
-void click(QWidget* widget, QPoint pos) {
-  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-    QMouseEvent event(type, pos, widget->mapToGlobal(pos), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &event);
-  }
-}
 
 // Resizes the window the way the player would, so that its client area has the given size.
 void resizeClient(FormWindow& window, QSize client) {
@@ -64,9 +53,9 @@ TEST(QtShellScaling, AResizedWindowScalesItsContentAndItsClicksUpAndDown) {
   EXPECT_NE(image.pixelColor(corner + QPoint(100, 100)), red);
 
   // The target label over it takes a click where it is drawn now, not where it was.
-  click(window.client(), QPoint(100, 170));
+  clickAt(window.client(), QPoint(100, 170));
   EXPECT_EQ(probe.targetClicks, 0);
-  click(window.client(), corner + QPoint(100, 130));
+  clickAt(window.client(), corner + QPoint(100, 130));
   EXPECT_EQ(probe.targetClicks, 1);
 
   // Widgets grow alike; the check box still answers.
@@ -82,14 +71,14 @@ TEST(QtShellScaling, AResizedWindowScalesItsContentAndItsClicksUpAndDown) {
   resizeClient(window, QSize(296, 175));
   EXPECT_DOUBLE_EQ(window.scale().factor(), 0.5);
   EXPECT_EQ(window.client()->origin(), QPoint(0, 0));
-  click(window.client(), QPoint(50, 50));
+  clickAt(window.client(), QPoint(50, 50));
   EXPECT_EQ(probe.targetClicks, 2);
 
   // Back at its own size it is drawn as designed.
   resizeClient(window, kDesignedClient);
   EXPECT_EQ(window.scale().factor(), 1.0);
   EXPECT_EQ(window.client()->origin(), QPoint(0, 0));
-  click(window.client(), QPoint(50, 100));
+  clickAt(window.client(), QPoint(50, 100));
   EXPECT_EQ(probe.targetClicks, 3);
 }
 
@@ -109,23 +98,24 @@ TEST(QtShellScaling, NoWindowGrowsPastTheScreen) {
   EXPECT_TRUE(screenArea().size().boundedTo(window.size()) == window.size());
 }
 
-// Every control shown lies whole inside the client area, and the scale stays put as the
-// cumulative panel comes and goes.
-TEST(QtShellScaling, TheGameWindowsFitTheScreenWholeWithOrWithoutTheirPanel) {
+// On a window as large as the screen, every control shown lies whole inside the client area, and
+// the scale stays put as the cumulative panel comes and goes. Every word of a label's caption
+// fits the label's width, and a check box's or option's caption fits beside its mark: the fonts
+// shrink rather than clip.
+TEST(QtShellScaling, TheGameWindowsFitTheScreenWholeAndEveryCaptionReadsWhole) {
   for (const char* commandLine : {"", "4"}) {
     SCOPED_TRACE(std::string("command line \"") + commandLine + "\"");
     Session s(commandLine);
-    registry::registerForms(*s.app);
-    ASSERT_TRUE(s.app->start("Form3"));
-    forms::Form& form = *s.app->activeForm();
+    forms::Form& form = s.startGame();
     FormWindow& window = s.windowOf(form);
     window.setGeometry(screenArea());
     pumpEvents(20);
     const double factor = window.scale().factor();
     const QPoint origin = window.client()->origin();
+    s.click(form, "ip", 1);
     for (bool panel : {false, true}) {
       if (panel) {
-        s.shell.deliver([&](forms::Application& app) { app.click(form, form.at("cuscore")); });
+        s.click(form, "cuscore");
         ASSERT_TRUE(form.at("Picture1").visible);
       }
       if (std::string(commandLine) == "4") {
@@ -140,23 +130,6 @@ TEST(QtShellScaling, TheGameWindowsFitTheScreenWholeWithOrWithoutTheirPanel) {
             << c.name << "(" << c.index << ") " << g.x() << "," << g.y() << " " << g.width() << "x"
             << g.height() << " in " << window.client()->width() << "x" << window.client()->height();
       }
-    }
-  }
-}
-
-// Every word of a label's caption fits the label's width, and a check box's or option's caption
-// fits beside its mark: the fonts shrink rather than clip.
-TEST(QtShellScaling, EveryCaptionReadsWholeInBothGameWindows) {
-  for (const char* commandLine : {"", "4"}) {
-    SCOPED_TRACE(std::string("command line \"") + commandLine + "\"");
-    Session s(commandLine);
-    registry::registerForms(*s.app);
-    ASSERT_TRUE(s.app->start("Form3"));
-    forms::Form& form = *s.app->activeForm();
-    FormWindow& window = s.windowOf(form);
-    for (const char* shown : {"ip", "cuscore"}) {
-      int index = std::string(shown) == "ip" ? 1 : forms::kNoIndex;
-      s.shell.deliver([&](forms::Application& app) { app.click(form, form.at(shown, index)); });
     }
     for (const Surface::Item& item : window.client()->items()) {
       if (item.kind != Surface::Item::Kind::Label) continue;
@@ -176,9 +149,8 @@ TEST(QtShellScaling, EveryCaptionReadsWholeInBothGameWindows) {
 
 TEST(QtShellScaling, FurtherGameWindowsStayOnTheScreen) {
   Session s;
-  registry::registerForms(*s.app);
   s.shell.setInputBoxHook([](const std::string&, const std::string&) { return "Next"; });
-  ASSERT_TRUE(s.app->start("Form3"));
+  s.startGame();
   std::set<std::pair<int, int>> places;
   // Each from the newest: the form places the next one further down and right.
   for (int k = 0; k < 30; ++k) {

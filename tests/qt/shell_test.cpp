@@ -20,7 +20,6 @@
 #include "qt/form_window.h"
 #include "qt/surface.h"
 #include "qt/units.h"
-#include "registry/form_registry.h"
 #include "startup/about/about_form.h"
 
 namespace dorvan::qt::testing {
@@ -39,24 +38,15 @@ QImage clientImage(FormWindow& window) {
   return window.client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-void sendMouse(QWidget* widget, QEvent::Type type, QPoint pos) {
-  QMouseEvent event(type, pos, widget->mapToGlobal(pos), Qt::LeftButton,
-                    type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                    Qt::NoModifier);
-  QCoreApplication::sendEvent(widget, &event);
-}
-
 TEST(QtShellWindows, EveryWindowOfTheProgramOpensAndIsDrawn) {
   // The game windows as the command line opens them, and the about window over each.
   for (auto [commandLine, about] : {std::pair{"", false}, {"4", false}, {"5", false}, {"", true}}) {
     SCOPED_TRACE(std::string("command line \"") + commandLine + (about ? "\", about" : "\""));
     Session s(commandLine);
-    registry::registerForms(*s.app);
-    ASSERT_TRUE(s.app->start("Form3"));
+    s.startGame();
     if (about) s.shell.deliver([](forms::Application& app) { startup::openAbout(app, "About"); });
     s.shell.syncAll();
     forms::Form* form = s.app->activeForm();
-    ASSERT_NE(form, nullptr);
     FormWindow& window = s.windowOf(*form);
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.windowTitle().toStdString(), form->caption);
@@ -78,14 +68,10 @@ TEST(QtShellWindows, EveryWindowOfTheProgramOpensAndIsDrawn) {
 }
 
 TEST(QtShellDrawing, LongButtonCaptionsWrapAndTabbedListEntriesFit) {
-  Session s("");
-  registry::registerForms(*s.app);
-  ASSERT_TRUE(s.app->start("Form3"));
-  forms::Form& form = *s.app->activeForm();
-  s.shell.deliver([&](forms::Application& app) {
-    app.click(form, form.at("ip", 1));
-    app.click(form, form.at("high"));
-  });
+  Session s;
+  forms::Form& form = s.startGame();
+  s.click(form, "ip", 1);
+  s.click(form, "high");
   s.shell.syncAll();
   FormWindow& window = s.windowOf(form);
 
@@ -109,10 +95,8 @@ TEST(QtShellDrawing, LongButtonCaptionsWrapAndTabbedListEntriesFit) {
 }
 
 TEST(QtShellWindows, AHiddenControlGetsItsWidgetWhenFirstShownInItsPlaceAndOrder) {
-  Session s("");
-  registry::registerForms(*s.app);
-  ASSERT_TRUE(s.app->start("Form3"));
-  forms::Form& form = *s.app->activeForm();
+  Session s;
+  forms::Form& form = s.startGame();
   s.shell.syncAll();
   FormWindow& window = s.windowOf(form);
   ASSERT_FALSE(form.isShown(form.at("Command2")));
@@ -121,10 +105,8 @@ TEST(QtShellWindows, AHiddenControlGetsItsWidgetWhenFirstShownInItsPlaceAndOrder
   EXPECT_EQ(window.widgetFor(form.at("List2")), nullptr);
   EXPECT_NE(window.widgetFor(form.at("Picture3")), nullptr);  // containers are there at once
 
-  s.shell.deliver([&](forms::Application& app) {
-    app.click(form, form.at("ip", 1));
-    app.click(form, form.at("high"));
-  });
+  s.click(form, "ip", 1);
+  s.click(form, "high");
   s.shell.syncAll();
   QWidget* paste = window.widgetFor(form.at("Command2"));
   QWidget* list = window.widgetFor(form.at("List2"));
@@ -160,10 +142,8 @@ std::vector<int> textStarts(const QImage& image, int top, int bottom, int gap) {
 }
 
 TEST(QtShellDrawing, TheCumulativeHeadingsStandOverTheScoresOfTheRounds) {
-  Session s("");
-  registry::registerForms(*s.app);
-  ASSERT_TRUE(s.app->start("Form3"));
-  forms::Form& form = *s.app->activeForm();
+  Session s;
+  forms::Form& form = s.startGame();
   s.shell.deliver([&](forms::Application& app) {
     app.click(form, form.at("cuscore"));
     form.at("List4").items = {"", "Round 10 -Blue\t\t36\t\t0", "  Subtotal -Blue\t\t36\t\t0"};
@@ -185,20 +165,6 @@ TEST(QtShellDrawing, TheCumulativeHeadingsStandOverTheScoresOfTheRounds) {
     EXPECT_NEAR(starts[1] + offset, headings["Label41"], 4) << "row " << row;
     EXPECT_NEAR(starts[2] + offset, headings["Label42"], 4) << "row " << row;
   }
-}
-
-TEST(QtShellWindows, ALevelThatIsNotHereShowsItsMessageAndOpensNoWindow) {
-  Session s("3");
-  registry::registerForms(*s.app);
-  int boxes = 0;
-  s.shell.setMessageBoxHook([&](const QtPlatform::MessageRequest& request) {
-    ++boxes;
-    EXPECT_EQ(request.icon, platform::Icon::Info);
-    return platform::Answer::Ok;
-  });
-  EXPECT_FALSE(s.app->start("Form3"));
-  EXPECT_EQ(boxes, 1);
-  EXPECT_TRUE(s.app->openForms().empty());
 }
 
 TEST(QtShellDrawing, LinesLabelsAndContainersFollowTheModel) {
@@ -240,8 +206,7 @@ TEST(QtShellInput, ClicksKeysAndMenusReachTheHandlersThroughTheModel) {
   FormWindow& window = s.windowOf(probe);
 
   // A transparent label over the drawing takes the click; a press there released elsewhere not.
-  sendMouse(window.client(), QEvent::MouseButtonPress, {50, 100});
-  sendMouse(window.client(), QEvent::MouseButtonRelease, {50, 100});
+  clickAt(window.client(), {50, 100});
   EXPECT_EQ(probe.targetClicks, 1);
   sendMouse(window.client(), QEvent::MouseButtonPress, {50, 100});
   sendMouse(window.client(), QEvent::MouseButtonRelease, {250, 250});

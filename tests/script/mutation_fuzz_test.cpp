@@ -118,34 +118,11 @@ class Mutator {
 
  private:
   std::string number() {
-    static const char* const kNumbers[] = {"-1",
-                                           "0",
-                                           "1",
-                                           "7",
-                                           "32767",
-                                           "32768",
-                                           "86399.999",
-                                           "86400",
-                                           "86400000",
-                                           "86400001",
-                                           "1000000",
-                                           "1000001",
-                                           "2147483647",
-                                           "2147483648",
-                                           "-2147483649",
-                                           "4294967296",
-                                           "9223372036854775807",
-                                           "9223372036854775808",
-                                           "-9223372036854775808",
-                                           "99999999999999999999999",
-                                           "1e999",
-                                           "-0",
-                                           "nan",
-                                           "inf",
-                                           "0x10",
-                                           "1.5",
-                                           "+3"};
-    return kNumbers[pick(std::size(kNumbers))];
+    static const std::vector<std::string> kNumbers = words(
+        "-1 0 1 7 32767 32768 86399.999 86400 86400000 86400001 1000000 1000001 2147483647 "
+        "2147483648 -2147483649 4294967296 9223372036854775807 9223372036854775808 "
+        "-9223372036854775808 99999999999999999999999 1e999 -0 nan inf 0x10 1.5 +3");
+    return kNumbers[pick(kNumbers.size())];
   }
 
   std::string commandName() {
@@ -169,18 +146,23 @@ class Mutator {
     return line;
   }
 
+  static std::vector<std::string> words(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> result;
+    for (std::string w; in >> w;) result.push_back(w);
+    return result;
+  }
+
   // Replaces (or appends) the word at `position`, splitting on spaces only.
   static std::string withWord(const std::string& line, std::size_t position,
                               const std::string& word) {
-    std::istringstream in(line);
-    std::vector<std::string> words;
-    for (std::string w; in >> w;) words.push_back(w);
-    if (position < words.size())
-      words[position] = word;
+    std::vector<std::string> split = words(line);
+    if (position < split.size())
+      split[position] = word;
     else
-      words.push_back(word);
+      split.push_back(word);
     std::string out;
-    for (const std::string& w : words) out += (out.empty() ? "" : " ") + w;
+    for (const std::string& w : split) out += (out.empty() ? "" : " ") + w;
     return out;
   }
 

@@ -113,40 +113,6 @@ TEST(Turning, VisibilityTravelsWithTheColours) {
   }
 }
 
-TEST(Turning, TheFrameFilledLastTakesOneMainViewFlagForBothViews) {
-  // Blue's box is cleared, but showing the hidden corner has made three of the blue frame's
-  // main-view elements visible again; in the second view all of blue stays hidden.
-  Views visible;
-  for (int frame = 1; frame <= kFrameCount; ++frame) {
-    visible.main[frame].fill(frame != 4);
-    visible.second[frame].fill(frame != 4);
-  }
-  for (int element : {2, 3, 6}) visible.main[4][element] = true;
-  // Turned back, yellow's frame shows blue and is filled last, from blue's main-view element 1
-  // alone; the purple frame takes the red frame's flags, the blue frame purple's.
-  const Views back = travelled(visible, turnOf(command1(1)));
-  for (int element = 1; element <= game4d::kElementsPerFrame; ++element) {
-    EXPECT_FALSE(back.main[1][element] || back.second[1][element]) << element;
-    EXPECT_TRUE(back.main[4][element] && back.second[4][element]) << element;
-  }
-  // Forward, the purple frame takes the partly shown blue one, view by view.
-  const Views forward = travelled(visible, turnOf(command1(3)));
-  EXPECT_EQ(forward.main[3], visible.main[4]);
-  EXPECT_EQ(forward.second[3], visible.second[4]);
-  // The flag is the main view's whatever the second view shows: yellow's frame shown in the main
-  // view only fills the blue frame in both views, and hidden there only, empties it in both.
-  for (bool mainShown : {true, false}) {
-    Views yellow = visible;
-    yellow.main[1].fill(mainShown);
-    yellow.second[1].fill(!mainShown);
-    const Views after = travelled(yellow, turnOf(command1(3)));
-    for (int element = 1; element <= game4d::kElementsPerFrame; ++element) {
-      EXPECT_EQ(after.main[4][element], mainShown) << element;
-      EXPECT_EQ(after.second[4][element], mainShown) << element;
-    }
-  }
-}
-
 TEST(Turning, FourPressesBringACycleHomeInBothDirections) {
   for (Button button : allButtons) {
     const Turn turn = turnOf(button);
@@ -188,16 +154,6 @@ TEST(Turning, TheButtonsThatTurnNothingLockTheTurnedTesseract) {
     EXPECT_EQ(enabledButtons(locked.buttons), expected);
     EXPECT_EQ(press(locked, command1(7)), locked);
   }
-}
-
-TEST(Turning, AnInternalTurnAlsoTakesTheButtonsThatTurnNothing) {
-  const State turned = press({kHome, kAllEnabled}, command2(1));
-  const std::vector<Button> expected{command2(1)};
-  EXPECT_EQ(enabledButtons(turned.buttons), expected);
-  // Black and white move too: turned back, the black frame shows the red cell before it in the
-  // cycle, and the white frame the blue one.
-  EXPECT_EQ(cellShown(turned.orientation, 8), game4d::kRedCell);
-  EXPECT_EQ(cellShown(turned.orientation, 6), game4d::kBlueCell);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The 3D window's board data and what a player sees while lines are played: the highlight of
-// completed boxes, the verdict over the play-again question, the move clock, and the window's
-// own consistency checks.
+// completed boxes, the verdict over the play-again question, the views kept while hidden, and
+// the window's own consistency checks.
 
 #include <gtest/gtest.h>
 
@@ -102,17 +102,6 @@ TEST_F(PlayingTheWindow, CompletedCubeIsLitForASecondMore) {
   EXPECT_EQ(caption("Label6"), "1");
 }
 
-TEST_F(PlayingTheWindow, OnePlayerMovesRestartTheClockTwoPlayerMovesDoNot) {
-  play({1});
-  EXPECT_TRUE(window_->at("Timer1").enabled);
-  EXPECT_EQ(scalar("timeleft"), 20000);
-  click("new");
-  click("new");
-  click("ip", 1);
-  play({2});
-  EXPECT_FALSE(window_->at("Timer1").enabled);
-}
-
 TEST_F(PlayingTheWindow, VerdictStandsOverThePlayAgainQuestion) {
   click("ip", 1);
   for (int line = 1; line < game3d::kLineCount; ++line) play({line});
@@ -129,18 +118,6 @@ TEST_F(PlayingTheWindow, VerdictStandsOverThePlayAgainQuestion) {
   EXPECT_EQ(platform_.verdicts[0], expected);
 }
 
-TEST_F(PlayingTheWindow, NextGameStartsWithoutTheVerdict) {
-  click("ip", 1);
-  for (int line = 1; line < game3d::kLineCount; ++line) play({line});
-  platform_.queueAnswer("yes", false);
-  play({game3d::kLineCount});
-  ASSERT_FALSE(app_.ended());
-  EXPECT_FALSE(platform_.verdicts.at(0).empty());
-  EXPECT_FALSE(window_->at("Label40").visible);
-  EXPECT_EQ(scalar("bluestarts"), 0);
-  EXPECT_EQ(caption("Label33"), "No score    Red's turn.");
-}
-
 TEST_F(PlayingTheWindow, ConsistencyChecksNoticeABrokenWindow) {
   click("ip", 1);
   play({1, 11, 3, 12, 5});
@@ -149,9 +126,32 @@ TEST_F(PlayingTheWindow, ConsistencyChecksNoticeABrokenWindow) {
   window_->at("Label34").caption = "54";
   window_->at("LN", 5).borderWidth = 1;
   window_->at("Label6").caption = "0";
-  EXPECT_EQ(support::consistencyProblems(*window_).size(), 4u)
-      << "moves left, a thin drawn line, its reverse twin, and a score label that does not show "
-         "the score";
+  window_->at("aN", 7).visible = true;
+  window_->at("Label35").visible = true;
+  EXPECT_EQ(support::consistencyProblems(*window_).size(), 6u)
+      << "moves left, a thin drawn line, its reverse twin, a score label that does not show the "
+         "score, and two controls out of step with their switches";
+}
+
+TEST_F(PlayingTheWindow, HiddenViewsKeepEveryMoveForWhenTheyAreShown) {
+  click("ip", 1);
+  const auto lines = {15, 1, 41, 20, 54};
+  play(lines);
+  click("Check1");
+  click("Check2");
+  for (int line : lines) {
+    const Colour colour = window_->at("LN", line).color;
+    EXPECT_EQ(window_->at("bN", line).borderWidth, 5) << line;
+    EXPECT_EQ(window_->at("bN", line).color, colour) << line;
+    for (int element : kInversePaint[line]) {
+      if (element == 0) break;
+      EXPECT_EQ(window_->at("aN", element).borderWidth, 5) << line << " " << element;
+      EXPECT_EQ(window_->at("aN", element).color, colour) << line << " " << element;
+    }
+  }
+  click("new");
+  EXPECT_EQ(window_->at("bN", 15).borderWidth, 1) << "a new game clears the shown views too";
+  EXPECT_EQ(window_->at("aN", 29).borderWidth, 1);
 }
 
 }  // namespace

@@ -108,22 +108,6 @@ TEST(Form2Layout, DrawingLinesLieInTheirViews) {
   }
 }
 
-TEST(Form2Load, SizesToTheScreenAndLeavesNoHighlightShown) {
-  Session s;
-  s.runner.platform().setScreen(19200, 12000);
-  s.run("click opme 5");  // a fresh window on the smaller screen
-  Form2& form = s.form();
-  EXPECT_EQ(std::tie(form.width, form.height, form.left, form.top),
-            std::make_tuple(19200, 11500, 0, -50));
-  for (int p = 1; p <= kPositionCount; ++p) {
-    EXPECT_FALSE(form.at("pow", p).visible);
-    EXPECT_FALSE(form.at("slam", p).visible);
-    EXPECT_EQ(form.at("slam", p).style, forms::LineStyle::Solid);
-  }
-  EXPECT_EQ(form.at("List4").items.size(), 1u);
-  EXPECT_TRUE(support::consistencyProblems(form).empty());
-}
-
 TEST(Form2Levels, HalfLevelLooksAsStartedThereAndBackRestoresEveryControl) {
   Session s;
   const std::vector<Look> before = looks(s.form());
@@ -201,56 +185,6 @@ TEST(Form2Flash, WithoutCheatOnlyTheHighlightsChangeAndDorvanFlashesTwelve) {
   EXPECT_EQ(form.at("slam", cell7.back()).color, 0x00FF00u);
   form.flashoff(kWhiteCell);
   EXPECT_EQ(looks(form), before);
-}
-
-TEST(Form2AccurateView, LosefourHidesTheCornersAndGetfourShowsOnlyTheLines) {
-  Session s;
-  Form2& form = s.form();
-  for (int p : {8, 20, 22, 25, 6, 12, 16, 32}) {
-    form.at("pow", p).visible = true;
-    form.at("slam", p).visible = true;
-  }
-  form.losefour();
-  int hidden = 0;
-  for (const Control& c : form.controls())
-    if (c.kind == ControlKind::Line && !c.visible && c.name.size() == 2) ++hidden;
-  EXPECT_EQ(hidden, 2 * 12);
-  for (int p : hiddenCornerMain) EXPECT_FALSE(form.at("pow", p).visible);
-  for (int p : hiddenCornerSecond) EXPECT_FALSE(form.at("slam", p).visible);
-  EXPECT_TRUE(form.at("slam", 8).visible);  // each view loses only its own corner
-  form.getfour();
-  for (int p : hiddenCornerMain)
-    for (DrawingLine line : drawinglines(p))
-      EXPECT_TRUE(form.at("L" + std::to_string(line.frame), line.element).visible);
-  for (int p : hiddenCornerSecond) {
-    for (DrawingLine line : drawinglines(p))
-      EXPECT_TRUE(form.at("m" + std::to_string(line.frame), line.element).visible);
-    EXPECT_FALSE(form.at("slam", p).visible);
-  }
-}
-
-TEST(Form2Menus, NewGameThinsDrawnLinesResetsTheDiagramAndAlternatesTheOpener) {
-  Session s;
-  s.run("click cht");
-  s.run("click ip 1");
-  Form2& form = s.form();
-  form.at("L2", 3).borderWidth = 4;
-  form.at("m8", 8).borderWidth = 3;
-  form.at("a3", 1).borderWidth = 2;
-  form.at("a3", 1).style = forms::LineStyle::Solid;
-  form.at("op").enabled = false;
-  s.run("click gmen 1");
-  EXPECT_EQ(form.at("L2", 3).borderWidth, 1);
-  EXPECT_EQ(form.at("m8", 8).borderWidth, 1);
-  EXPECT_EQ(form.at("a3", 1).borderWidth, 1);
-  EXPECT_EQ(form.at("a3", 1).style, forms::LineStyle::Dot);
-  // Red opens: the move procedure runs at once and closes the menus that fix the game.
-  EXPECT_FALSE(form.at("op").enabled);
-  EXPECT_EQ(form.table("redtomove")->rows[0][0], 1);
-  s.run("click gmen 1");
-  EXPECT_TRUE(form.at("op").enabled);
-  EXPECT_EQ(form.table("redtomove")->rows[0][0], 0);
-  EXPECT_EQ(form.table("bluestarts")->rows[0][0], 1);
 }
 
 TEST(Form2Invariants, CatchAFrameInTheWrongColourAndAPositionDrawnInPart) {
