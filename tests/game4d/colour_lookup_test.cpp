@@ -29,27 +29,6 @@ TEST(ColourLookup, EachPositionShowsItsOwnLineBeforeAnyTurn) {
   }
 }
 
-// A turn moves the colours of four frames one step along a cycle. Whatever the turn, every line
-// must still be shown at exactly one position, even where its colours now come in another order.
-TEST(ColourLookup, EveryTurnStillShowsEachLineOnce) {
-  const std::array<std::array<int, 4>, 6> cycles{
-      {{1, 2, 3, 4}, {1, 7, 3, 5}, {2, 7, 4, 5}, {5, 6, 7, 8}, {2, 8, 4, 6}, {1, 6, 3, 8}}};
-  const FrameColours home = homeColours();
-  for (const auto& cycle : cycles) {
-    for (int steps = 1; steps <= 3; ++steps) {
-      FrameColours turned = home;
-      for (int j = 0; j < 4; ++j) turned[cycle[j]] = home[cycle[(j + steps) % 4]];
-      std::array<int, kLineCount + 1> shown{};
-      for (int position = 1; position <= kPositionCount; ++position) {
-        const int line = lineReadAt(position, turned);
-        ASSERT_TRUE(isLine(line)) << "position " << position;
-        ++shown[line];
-      }
-      for (int line = 1; line <= kLineCount; ++line) EXPECT_EQ(shown[line], 1) << "line " << line;
-    }
-  }
-}
-
 TEST(ColourLookup, CellsThatMeetInNoLineNameNoLine) {
   EXPECT_EQ(lineOfCells(kRedCell, kRedCell, kBlackCell), 0);
   EXPECT_EQ(lineOfCells(kRedCell, kBlueCell, kBlackCell), 0);  // red and blue are opposite

@@ -41,11 +41,6 @@ TEST(QtPlatformDialogs, AMessageBoxHasExactlyTheButtonsIconDefaultAndTitleAskedF
   EXPECT_EQ(info->icon(), QMessageBox::Information);
   EXPECT_EQ(info->standardButtons(), QMessageBox::Ok);
   EXPECT_EQ(info->defaultButton(), static_cast<QPushButton*>(info->button(QMessageBox::Ok)));
-
-  EXPECT_EQ(QtPlatform::makeMessageBox({"", "", Buttons::Ok, Icon::Warning, 1}, nullptr)->icon(),
-            QMessageBox::Warning);
-  EXPECT_EQ(QtPlatform::makeMessageBox({"", "", Buttons::Ok, Icon::None, 1}, nullptr)->icon(),
-            QMessageBox::NoIcon);
 }
 
 TEST(QtPlatformDialogs, TheAnswerIsTheButtonPressed) {
@@ -68,7 +63,6 @@ TEST(QtPlatformMachine, ProgramsStartFromBesideTheGameNeverFromThePath) {
   ensureQtApplication();
   QtPlatform shell;
   EXPECT_FALSE(shell.startProcess("true \\dorvan4.hlp"));
-  EXPECT_FALSE(shell.startProcess("dorvan-no-such-viewer \\dorvan4.hlp"));
   EXPECT_FALSE(shell.startProcess(""));
 
   // A helper installed beside the executable wins, and gets the rest of the command as arguments.
@@ -115,7 +109,7 @@ TEST(QtPlatformMachine, HelpersAreFoundBesideTheGameThenInItsPrivateFolderNeverO
   EXPECT_EQ(findProgram("../bin/winhlp32", game + "/../libexec"), "");
 }
 
-TEST(QtPlatformMachine, ClipboardScreenAndClock) {
+TEST(QtPlatformMachine, ClipboardAndScreen) {
   ensureQtApplication();
   QtPlatform shell;
   shell.clipboardSetText("ml3mc3");
@@ -126,11 +120,6 @@ TEST(QtPlatformMachine, ClipboardScreenAndClock) {
   QSize screen = QGuiApplication::primaryScreen()->size();
   EXPECT_EQ(shell.screenSize().width, screen.width() * 15);
   EXPECT_EQ(shell.screenSize().height, screen.height() * 15);
-
-  double now = shell.secondsSinceMidnight();
-  EXPECT_GE(now, 0.0);
-  EXPECT_LT(now, 86400.0);
-  EXPECT_EQ(shell.workingDirectory(), QDir::toNativeSeparators(QDir::currentPath()).toStdString());
 }
 
 }  // namespace

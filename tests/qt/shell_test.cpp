@@ -67,34 +67,10 @@ TEST(QtShellWindows, EveryWindowOfTheProgramOpensAndIsDrawn) {
   }
 }
 
-TEST(QtShellDrawing, LongButtonCaptionsWrapAndTabbedListEntriesFit) {
-  Session s;
-  forms::Form& form = s.startGame();
-  s.click(form, "ip", 1);
-  s.click(form, "high");
-  s.shell.syncAll();
-  FormWindow& window = s.windowOf(form);
-
-  auto* paste = qobject_cast<QPushButton*>(window.widgetFor(form.at("Command2")));
-  ASSERT_NE(paste, nullptr);
-  const QStringList lines = paste->text().split('\n');
-  EXPECT_GT(lines.size(), 3);
-  EXPECT_EQ(lines.join(' '), QString::fromStdString(form.at("Command2").caption));
-  for (const QString& line : lines)
-    EXPECT_LE(paste->fontMetrics().horizontalAdvance(line), paste->width()) << line.toStdString();
-
-  // A points entry starts with four tabs and still fits the list without scrolling.
-  auto* list = qobject_cast<QListWidget*>(window.widgetFor(form.at("List2")));
-  ASSERT_NE(list, nullptr);
-  ASSERT_EQ(list->count(), 10);
-  QStyleOptionViewItem option;
-  option.initFrom(list);
-  const QSize entry = list->itemDelegate()->sizeHint(option, list->model()->index(1, 0));
-  EXPECT_GT(entry.width(), option.fontMetrics.horizontalAdvance("62,000"));
-  EXPECT_LT(entry.width(), list->viewport()->width());
-}
-
-TEST(QtShellWindows, AHiddenControlGetsItsWidgetWhenFirstShownInItsPlaceAndOrder) {
+// The two-player controls and the high scores are hidden as the window opens: they get their
+// widgets when first shown, in their place and order; the long caption of the paste button
+// wraps, and a points entry starts with four tabs and still fits the list without scrolling.
+TEST(QtShellWindows, AHiddenControlGetsItsWidgetWhenFirstShownAndItsTextFits) {
   Session s;
   forms::Form& form = s.startGame();
   s.shell.syncAll();
@@ -108,12 +84,12 @@ TEST(QtShellWindows, AHiddenControlGetsItsWidgetWhenFirstShownInItsPlaceAndOrder
   s.click(form, "ip", 1);
   s.click(form, "high");
   s.shell.syncAll();
-  QWidget* paste = window.widgetFor(form.at("Command2"));
-  QWidget* list = window.widgetFor(form.at("List2"));
+  auto* paste = qobject_cast<QPushButton*>(window.widgetFor(form.at("Command2")));
+  auto* list = qobject_cast<QListWidget*>(window.widgetFor(form.at("List2")));
   ASSERT_NE(paste, nullptr);
   ASSERT_NE(list, nullptr);
-  EXPECT_EQ(paste->isVisible(), form.isShown(form.at("Command2")));
-  EXPECT_EQ(list->isVisible(), form.isShown(form.at("List2")));
+  EXPECT_TRUE(paste->isVisible());
+  EXPECT_TRUE(list->isVisible());
   EXPECT_EQ(list->parentWidget(), window.widgetFor(form.at("Picture3")));
 
   // The client's widgets stack in the order their controls were declared, late ones included.
@@ -125,6 +101,18 @@ TEST(QtShellWindows, AHiddenControlGetsItsWidgetWhenFirstShownInItsPlaceAndOrder
   for (const forms::Control& c : form.controls())
     if (c.container.empty() && window.widgetFor(c)) declared.push_back(&c);
   EXPECT_EQ(stacked, declared);
+
+  const QStringList lines = paste->text().split('\n');
+  EXPECT_GT(lines.size(), 3);
+  EXPECT_EQ(lines.join(' '), QString::fromStdString(form.at("Command2").caption));
+  for (const QString& line : lines)
+    EXPECT_LE(paste->fontMetrics().horizontalAdvance(line), paste->width()) << line.toStdString();
+  ASSERT_EQ(list->count(), 10);
+  QStyleOptionViewItem option;
+  option.initFrom(list);
+  const QSize entry = list->itemDelegate()->sizeHint(option, list->model()->index(1, 0));
+  EXPECT_GT(entry.width(), option.fontMetrics.horizontalAdvance("62,000"));
+  EXPECT_LT(entry.width(), list->viewport()->width());
 }
 
 // The left edges of the runs of dark pixels in a band of an image, runs closer than `gap` joined.

@@ -8,7 +8,6 @@
 #include "boards.h"
 #include "game3d/board.h"
 #include "game4d/board.h"
-#include "rules/texts.h"
 
 namespace dorvan::rules {
 namespace {
@@ -54,29 +53,6 @@ TEST(Boards, EveryBoxIsMadeOfItsSidesAndEveryLineLiesInTheRightBoxes) {
   EXPECT_ANY_THROW(makeBoard(8, offBoard, 1, offBoard, 0));
 }
 
-TEST(Scoring, OneLineCompletesUpToFourBoxesForItsMoverWhoMovesAgain) {
-  Game game;  // Blue opens
-  drawAllBut(lattice(), game, Variant::kMerrin, {17, 18, 29, 30}, 41);
-  game.redtomove = 0;
-  MoveScore score = play(lattice(), game, Variant::kMerrin, {41});
-  EXPECT_EQ(boxesOf(score), (std::vector<int>{17, 18, 29, 30}));
-  EXPECT_EQ(score.points, 10000);
-  EXPECT_EQ(score.next, kBlue);
-  EXPECT_EQ(score.status, " Quadruple score!   Killer move!");
-  EXPECT_EQ(game.blue.score, 4);
-  EXPECT_TRUE(game.position.claimed(17) && game.position.claimed(30));
-
-  // On the tesseract line 1 closes squares 1, 5 and 16 together.
-  Game tess;
-  play(tesseract(), tess, Variant::kMerrin, {26, 29, 28, 2, 3, 4, 6, 31});
-  score = play(tesseract(), tess, Variant::kMerrin, {32, 1});
-  EXPECT_EQ(boxesOf(score), (std::vector<int>{1, 5, 16}));
-  EXPECT_EQ(score.status, "  Triple score!      Awesome!");
-  EXPECT_EQ(tess.tally(tess.mover).points, 7000);
-  // A box is scored once: another of its lines later completes nothing.
-  EXPECT_EQ(play(tesseract(), tess, Variant::kMerrin, {5}).completed.count, 0);
-}
-
 TEST(Scoring, SolidsNeedAllTwelveLinesAndReadOnlyTheirOwnMarks) {
   // Lines recorded while squares scored live only in the squares' marks: cubes ignore them.
   Game squaresOnly;
@@ -93,47 +69,6 @@ TEST(Scoring, SolidsNeedAllTwelveLinesAndReadOnlyTheirOwnMarks) {
     EXPECT_EQ(play(tesseract(), cell, Variant::kDorvan, {cells.lines[1][k]}).completed.count, 0);
   EXPECT_EQ(boxesOf(play(tesseract(), cell, Variant::kDorvan, {cells.lines[1][12]})),
             std::vector<int>{1});
-}
-
-TEST(Scoring, DuomarCountsOnlyTheMoversLinesAndPassesTheTurnAfterAScore) {
-  Game mixed;  // square 5 of the tesseract drawn by both sides never completes
-  EXPECT_EQ(play(tesseract(), mixed, Variant::kDuomar, {1, 2, 3, 4}).completed.count, 0);
-  EXPECT_FALSE(mixed.position.claimed(5));
-
-  Game own;  // Blue draws all of square 5 while Red plays elsewhere
-  play(tesseract(), own, Variant::kDuomar, {1, 10, 2, 14, 3, 18});
-  const MoveScore score = play(tesseract(), own, Variant::kDuomar, {4});
-  EXPECT_EQ(boxesOf(score), std::vector<int>{5});
-  EXPECT_EQ(score.status, " Score!      Red's turn now.");
-  EXPECT_EQ(own.blue.score, 1);
-  EXPECT_EQ(own.redtomove, 1);
-}
-
-TEST(Scoring, AMoveProcedureWithNoLineScoresNothingAndNamesTheSideToMove) {
-  for (Variant variant : {Variant::kMerrin, Variant::kDuomar, Variant::kDorvan}) {
-    Game game;
-    game.variant = variant;
-    ASSERT_TRUE(newGame(game));  // Red opens the second game
-    EXPECT_EQ(game.variant, variant);
-    const MoveScore score = scoreMove(lattice(), game);
-    EXPECT_EQ(score.completed.count, 0);
-    EXPECT_EQ(score.status, "No score    Red's turn.");
-    EXPECT_EQ(game.redtomove, 1);
-  }
-}
-
-TEST(TurnFlow, NewGamesAlternateTheOpenerAndClearEverythingButTheLastMover) {
-  Game game;
-  play(tesseract(), game, Variant::kMerrin, {1, 2, 3, 4});
-  EXPECT_TRUE(newGame(game));
-  EXPECT_EQ(game.bluestarts, 0);
-  EXPECT_EQ(freeLines(tesseract(), game.position), 32);
-  EXPECT_EQ(game.red.score + game.red.points, 0);
-  EXPECT_FALSE(game.position.claimed(5));
-  EXPECT_EQ(game.mover, kRed);
-  EXPECT_FALSE(newGame(game));
-  EXPECT_EQ(game.bluestarts, 1);
-  EXPECT_EQ(game.redtomove, 0);
 }
 
 TEST(TurnFlow, WholeGamesEndWithEveryBoxCreditedOnce) {
@@ -181,12 +116,6 @@ TEST(Marks, TheComputersLineGoesIntoTheTableOfItsVariantOnly) {
   // A drawn line keeps its owner.
   game.position.draw(1, kBlue, Marks::kBoth);
   EXPECT_EQ(game.position.owner(1), kRed);
-}
-
-TEST(Verdicts, PointsAndScoresAreJudgedApart) {
-  EXPECT_EQ(texts::scoreResult(20, 16), "Blue wins by score.");
-  EXPECT_EQ(texts::pointsResult(4000, 5000), "Red wins by points.");
-  EXPECT_EQ(texts::pointsResult(3000, 3000), "By points its a tie");
 }
 
 }  // namespace

@@ -74,10 +74,7 @@ const std::vector<Hostile>& hostileFiles() {
        true},
       {"5,000 nested tables",
        [] { return nested("<table><tr><td>", "x", "</td></tr></table>", 5000); }, false},
-      {"1,000 nested tables",
-       [] { return nested("<table><tr><td>", "x", "</td></tr></table>", 1000); }, false},
       {"100,000 nested divisions", [] { return nested("<div>", "x", "</div>", 100000); }, false},
-      {"20,000 nested divisions", [] { return nested("<div>", "x", "</div>", 20000); }, false},
       {"a 50 MB line", [] { return std::string(50 << 20, 'x'); }, false},
       // The worst that the bounds let through.
       {"a page of tables four deep",

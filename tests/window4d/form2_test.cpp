@@ -93,21 +93,6 @@ TEST(Form2Layout, PanelKeepsClearOfTheDrawingAndFitsA1280By800Screen) {
   }
 }
 
-TEST(Form2Layout, DrawingLinesLieInTheirViews) {
-  Session s;
-  for (const Control& c : s.form().controls()) {
-    if (c.kind != ControlKind::Line || c.name == "pow" || c.name == "slam") continue;
-    const bool second = c.name[0] == 'm';
-    const bool main = c.name[0] == 'L' && c.name.size() == 2;
-    if (!second && !main) continue;
-    const Rect v = second ? layout::kSecondView : layout::kMainView;
-    for (auto [x, y] : {std::pair{c.x1, c.y1}, std::pair{c.x2, c.y2}}) {
-      EXPECT_TRUE(x >= v.left && x <= v.left + v.width && y >= v.top && y <= v.top + v.height)
-          << name(c) << " leaves its view at " << x << "," << y;
-    }
-  }
-}
-
 TEST(Form2Levels, HalfLevelLooksAsStartedThereAndBackRestoresEveryControl) {
   Session s;
   const std::vector<Look> before = looks(s.form());
