@@ -31,26 +31,5 @@ TEST(ScreenPositions, EachFrameDrawsTheLinesOfItsHomeCell) {
   }
 }
 
-TEST(ScreenPositions, HalfLevelClosesTheLinesOutsideTheFourShownCells) {
-  const std::set<int> hidden{kRedCell, kYellowCell, kLightBlueCell, kBlackCell};
-  std::vector<int> closed;
-  for (int position = 1; position <= kPositionCount; ++position) {
-    const bool inNoShownCell = std::ranges::includes(hidden, cellsOfLines({position}));
-    EXPECT_EQ(screenpositions[position].closedAtHalfLevel, inNoShownCell) << position;
-    if (inNoShownCell) closed.push_back(position);
-  }
-  EXPECT_EQ(closed, (std::vector<int>{1, 4, 6, 26}));
-  EXPECT_TRUE(meetAtOneCorner(closed));
-}
-
-TEST(ScreenPositions, HiddenCornersAreTheFarCornersOfEachView) {
-  const std::vector<int> main(hiddenCornerMain.begin(), hiddenCornerMain.end());
-  const std::vector<int> second(hiddenCornerSecond.begin(), hiddenCornerSecond.end());
-  EXPECT_TRUE(meetAtOneCorner(main) && meetAtOneCorner(second));
-  EXPECT_EQ(cellsOfLines(main), (std::set<int>{kPurpleCell, kGreenCell, kBlueCell, kBlackCell}));
-  EXPECT_EQ(cellsOfLines(second),
-            (std::set<int>{kRedCell, kYellowCell, kWhiteCell, kLightBlueCell}));
-}
-
 }  // namespace
 }  // namespace dorvan::game4d

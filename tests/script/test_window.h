@@ -8,7 +8,6 @@ namespace dorvan::testing {
 
 class TestWindow : public forms::Form {
  public:
-  int clicks = 0;
   int ticks = 0;
 
   explicit TestWindow(forms::Application& app) : Form(app, "Tester") {
@@ -16,19 +15,14 @@ class TestWindow : public forms::Form {
     caption = "Tester";
     width = 4000;
     height = 3000;
-    auto& button = add(ControlKind::CommandButton, "Go");
-    button.caption = "&Go";
-    button.onClick = [this](int) { Go_Click(); };
-    auto& check = add(ControlKind::CheckBox, "Check1");
-    check.onClick = [this](int) { ++clicks; };
+    add(ControlKind::CommandButton, "Go").caption = "&Go";
+    add(ControlKind::CheckBox, "Check1");
     for (int i = 0; i < 2; ++i) add(ControlKind::OptionButton, "Choice", i).container = "Panel";
     auto& panel = add(ControlKind::PictureBox, "Panel");
     panel.visible = true;
     add(ControlKind::TextBox, "Entry");
-    auto& menu = addMenu("game", "&Game");
-    auto& item = addMenu("quit", "E&xit", "game");
-    item.onClick = [this](int) { this->app().end(); };
-    (void)menu;
+    addMenu("game", "&Game");
+    addMenu("quit", "E&xit", "game").onClick = [this](int) { this->app().end(); };
     auto& timer = add(ControlKind::Timer, "Timer1");
     timer.setTimerInterval(100);
     timer.enabled = false;
@@ -43,13 +37,6 @@ class TestWindow : public forms::Form {
     };
     auto& start = add(ControlKind::CommandButton, "Start");
     start.onClick = [this](int) { at("Timer1").setTimerEnabled(true); };
-    auto& close = add(ControlKind::CommandButton, "Close");
-    close.onClick = [this](int) { this->app().unload(*this); };
-  }
-
-  void Go_Click() {
-    ++clicks;
-    app().platform().messageBox("Go?", "", platform::Buttons::YesNo, platform::Icon::Question, 2);
   }
 };
 
