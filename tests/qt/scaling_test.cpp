@@ -32,7 +32,7 @@ QRect screenArea() {
   return QGuiApplication::primaryScreen()->availableGeometry();
 }
 
-TEST(QtShellScaling, AResizedWindowScalesItsContentAndItsClicksUpAndDown) {
+TEST(QtShellScaling, AResizedWindowScalesItsContentAndItsClicksUpAndDownWithinTheScreen) {
   Session s;
   ProbeForm& probe = s.openProbe();
   FormWindow& window = s.windowOf(probe);
@@ -74,23 +74,32 @@ TEST(QtShellScaling, AResizedWindowScalesItsContentAndItsClicksUpAndDown) {
   clickAt(window.client(), QPoint(50, 50));
   EXPECT_EQ(probe.targetClicks, 2);
 
-  // Back at its own size it is drawn as designed.
+  // Back at its own size it is drawn as designed: Ln(1) three pixels wide along y = 100, the
+  // hidden Ln(2) nowhere, the opaque label's background; and it follows the model's changes.
   resizeClient(window, kDesignedClient);
   EXPECT_EQ(window.scale().factor(), 1.0);
   EXPECT_EQ(window.client()->origin(), QPoint(0, 0));
   clickAt(window.client(), QPoint(50, 100));
   EXPECT_EQ(probe.targetClicks, 3);
-}
+  image = window.client()->grab().toImage();
+  EXPECT_EQ(image.pixelColor(100, 100), red);
+  EXPECT_EQ(image.pixelColor(100, 101), red);
+  EXPECT_EQ(image.pixelColor(100, 150), QColor(0xC0, 0xC0, 0xC0));
+  EXPECT_EQ(image.pixelColor(105, 227), QColor(255, 255, 0));
+  s.shell.deliver([&](forms::Application&) {
+    probe.at("Ln", 1).color = 0xFF0000;
+    probe.at("Ln", 2).visible = true;
+    probe.at("Pic").visible = false;  // and the check box inside it with it
+  });
+  image = window.client()->grab().toImage();
+  EXPECT_EQ(image.pixelColor(100, 100), QColor(0, 0, 255));
+  EXPECT_EQ(image.pixelColor(100, 150), QColor(0, 255, 0));
+  EXPECT_FALSE(check->isVisible());
 
-TEST(QtShellScaling, NoWindowGrowsPastTheScreen) {
-  Session s;
-  ProbeForm& probe = s.openProbe();
-  FormWindow& window = s.windowOf(probe);
+  // No window grows past the screen, nor when the form asks for it.
   window.resize(32767, 32767);
   pumpEvents(20);
   EXPECT_TRUE(screenArea().size().boundedTo(window.size()) == window.size());
-
-  // Nor when the form asks for it.
   s.shell.deliver([&](forms::Application&) {
     probe.width = 1000000;
     probe.height = 1000000;

@@ -155,39 +155,6 @@ TEST(QtShellDrawing, TheCumulativeHeadingsStandOverTheScoresOfTheRounds) {
   }
 }
 
-TEST(QtShellDrawing, LinesLabelsAndContainersFollowTheModel) {
-  Session s;
-  ProbeForm& probe = s.openProbe();
-  FormWindow& window = s.windowOf(probe);
-  const QColor red(255, 0, 0), green(0, 255, 0), blue(0, 0, 255), yellow(255, 255, 0);
-
-  // Ln(1) runs along y = 100 px under the transparent target label; Ln(2) at y = 150 is hidden.
-  QImage image = clientImage(window);
-  EXPECT_EQ(image.pixelColor(100, 100), red);
-  EXPECT_EQ(image.pixelColor(100, 101), red);  // three pixels wide
-  EXPECT_FALSE(coloursOf(image).contains(green.rgb() & 0xFFFFFFu));
-  EXPECT_EQ(image.pixelColor(105, 227), yellow);  // the opaque label's background
-
-  probe.at("Ln", 1).color = 0xFF0000;
-  probe.at("Ln", 2).visible = true;
-  s.shell.syncAll();
-  image = clientImage(window);
-  EXPECT_EQ(image.pixelColor(100, 100), blue);
-  EXPECT_EQ(image.pixelColor(100, 150), green);
-
-  // The check box lies inside the picture box, and goes when the picture box goes.
-  QWidget* check = window.widgetFor(probe.at("Chk"));
-  ASSERT_NE(check, nullptr);
-  QWidget* picture = window.widgetFor(probe.at("Pic"));
-  EXPECT_EQ(check->parentWidget(), picture);
-  EXPECT_EQ(picture->geometry(), QRect(300, 20, 200, 200));
-  EXPECT_EQ(check->geometry().topLeft(), QPoint(2 + 10, 2 + 10));
-  EXPECT_TRUE(check->isVisible());
-  probe.at("Pic").visible = false;
-  s.shell.syncAll();
-  EXPECT_FALSE(check->isVisible());
-}
-
 TEST(QtShellInput, ClicksKeysAndMenusReachTheHandlersThroughTheModel) {
   Session s;
   ProbeForm& probe = s.openProbe();
