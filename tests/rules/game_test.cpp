@@ -91,18 +91,6 @@ TEST(TurnFlow, WholeGamesEndWithEveryBoxCreditedOnce) {
   }
 }
 
-TEST(TurnFlow, TheHalfLevelEndsWithExactlyItsFourClosedLinesFree) {
-  Game game;
-  for (int line = 1; line <= 32; ++line) {
-    if (game4d::closedAtHalfLevel(line)) continue;
-    EXPECT_FALSE(gameOver(tesseract(), game, game4d::kHalfLevelClosedLines));
-    play(tesseract(), game, Variant::kMerrin, {line});
-  }
-  EXPECT_EQ(freeLines(tesseract(), game.position), 4);
-  EXPECT_TRUE(gameOver(tesseract(), game, game4d::kHalfLevelClosedLines));
-  EXPECT_FALSE(gameOver(tesseract(), game, 0));
-}
-
 TEST(Marks, TheComputersLineGoesIntoTheTableOfItsVariantOnly) {
   Game game;
   drawComputerLine(game, 1);

@@ -1,6 +1,6 @@
 // The 3D window's board data and what a player sees while lines are played: the highlight of
-// completed boxes, the verdict over the play-again question, the views kept while hidden, and
-// the window's own consistency checks.
+// completed boxes, the verdict over the play-again question, and the window's own consistency
+// checks.
 
 #include <gtest/gtest.h>
 
@@ -104,27 +104,6 @@ TEST_F(PlayingTheWindow, ConsistencyChecksNoticeABrokenWindow) {
   EXPECT_EQ(support::consistencyProblems(*window_).size(), 6u)
       << "moves left, a thin drawn line, its reverse twin, a score label that does not show the "
          "score, and two controls out of step with their switches";
-}
-
-TEST_F(PlayingTheWindow, HiddenViewsKeepEveryMoveForWhenTheyAreShown) {
-  click("ip", 1);
-  const auto lines = {15, 1, 41, 20, 54};
-  play(lines);
-  click("Check1");
-  click("Check2");
-  for (int line : lines) {
-    const Colour colour = window_->at("LN", line).color;
-    EXPECT_EQ(window_->at("bN", line).borderWidth, 5) << line;
-    EXPECT_EQ(window_->at("bN", line).color, colour) << line;
-    for (int element : kInversePaint[line]) {
-      if (element == 0) break;
-      EXPECT_EQ(window_->at("aN", element).borderWidth, 5) << line << " " << element;
-      EXPECT_EQ(window_->at("aN", element).color, colour) << line << " " << element;
-    }
-  }
-  click("new");
-  EXPECT_EQ(window_->at("bN", 15).borderWidth, 1) << "a new game clears the shown views too";
-  EXPECT_EQ(window_->at("aN", 29).borderWidth, 1);
 }
 
 }  // namespace
