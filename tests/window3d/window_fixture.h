@@ -77,7 +77,6 @@ class PlayingTheWindow : public ::testing::Test {
     while (kTargets[target].move != line) ++target;
     click("Label22", target);
   }
-  long scalar(const char* name) { return window_->table(name)->rows[0][0]; }
   const std::string& caption(const char* name, int index = forms::kNoIndex) {
     return window_->at(name, index).caption;
   }
