@@ -57,9 +57,9 @@ void printOpening(Variant variant, bool half, int tableBits) {
 // The classic computer of each board, fed every drawn line.
 class Classic {
  public:
-  Classic(bool cube, Variant variant, RandomSource& random)
+  Classic(bool cube, Variant variant, bool half, RandomSource& random)
       : board_(cube ? game3d::kBoard : game4d::kBoard),
-        policy_(cube ? rules::ComputerPolicy{} : game4d::computerPolicy(variant, false)),
+        policy_(cube ? rules::ComputerPolicy{} : game4d::computerPolicy(variant, half)),
         variant_(variant),
         random_(random) {}
   void record(int line, rules::Side side) { position_.draw(line, side, rules::marksOf(variant_)); }
@@ -82,6 +82,7 @@ struct Tally {
   long margin = 0;
   int verdictsDiffer = 0;
   int wonPositionsLost = 0;  // games where an exact search saw a win that did not come
+  int exactMoves = 0;        // moves decided by the solved openings or an exact search
   std::vector<double> moveSeconds;
 };
 
@@ -89,9 +90,18 @@ int sign(long value) {
   return (value > 0) - (value < 0);
 }
 
-void playGame(bool cube, Variant variant, bool strongOpens, RandomSource& random, Tally& tally) {
-  const Board& board = cube ? search::cubeBoard(variant) : search::tesseractBoard(variant, false);
-  Classic classic(cube, variant, random);
+// The boards of the games: the cube, and the tesseract at its normal and its half level.
+enum class Arena { kTesseract, kTesseractHalf, kCube };
+
+const char* arenaName(Arena arena) {
+  return arena == Arena::kCube ? "cube" : arena == Arena::kTesseract ? "tesseract" : "tess. half";
+}
+
+void playGame(Arena arena, Variant variant, bool strongOpens, RandomSource& random, Tally& tally) {
+  const bool cube = arena == Arena::kCube;
+  const bool half = arena == Arena::kTesseractHalf;
+  const Board& board = cube ? search::cubeBoard(variant) : search::tesseractBoard(variant, half);
+  Classic classic(cube, variant, half, random);
   Lines drawn = 0;
   int boxes = 0, points = 0;  // the strong computer's margins so far
   bool strongToMove = strongOpens;
@@ -103,6 +113,7 @@ void playGame(bool cube, Variant variant, bool strongOpens, RandomSource& random
       const search::Choice choice = search::strongLine(board, {drawn, 0});
       tally.moveSeconds.push_back(cpuSeconds() - start);
       if (choice.exact && boxes + search::boxMargin(choice.value) > 0) sawWin = true;
+      tally.exactMoves += choice.exact;
       line = choice.line;
     } else {
       line = classic.choose();
@@ -139,25 +150,28 @@ void printGames(int games) {
       "\nAgainst the classic computer, %d games per row (half opened by each side),\n"
       "by boxes; time per move of the strong computer in processor milliseconds:\n",
       games);
-  std::printf("%-10s %-7s %5s %5s %5s %8s %7s %9s %8s %8s %8s\n", "board", "variant", "wins",
-              "draws", "losses", "win %", "margin", "verdicts", "lost", "median", "worst");
+  std::printf("%-10s %-7s %5s %5s %5s %8s %7s %9s %5s %7s %8s %8s\n", "board", "variant", "wins",
+              "draws", "losses", "win %", "margin", "verdicts", "lost", "exact", "median", "worst");
   RandomSource random;
-  for (bool cube : {false, true}) {
+  for (Arena arena : {Arena::kTesseract, Arena::kTesseractHalf, Arena::kCube}) {
     for (Variant variant : {Variant::kMerrin, Variant::kDorvan}) {
       Tally tally;
       for (int game = 0; game < games; ++game)
-        playGame(cube, variant, game % 2 == 0, random, tally);
-      std::printf("%-10s %-7s %5d %5d %6d %7.1f%% %+7.2f %9d %8d %8.1f %8.1f\n",
-                  cube ? "cube" : "tesseract", variantName(variant), tally.wins, tally.draws,
-                  tally.losses, 100.0 * tally.wins / std::max(games, 1),
+        playGame(arena, variant, game % 2 == 0, random, tally);
+      const double moves = static_cast<double>(std::max<std::size_t>(tally.moveSeconds.size(), 1));
+      std::printf("%-10s %-7s %5d %5d %6d %7.1f%% %+7.2f %9d %5d %6.1f%% %8.1f %8.1f\n",
+                  arenaName(arena), variantName(variant), tally.wins, tally.draws, tally.losses,
+                  100.0 * tally.wins / std::max(games, 1),
                   static_cast<double>(tally.margin) / std::max(games, 1), tally.verdictsDiffer,
-                  tally.wonPositionsLost, 1000 * percentile(tally.moveSeconds, 0.5),
+                  tally.wonPositionsLost, 100.0 * tally.exactMoves / moves,
+                  1000 * percentile(tally.moveSeconds, 0.5),
                   1000 * percentile(tally.moveSeconds, 1.0));
     }
   }
   std::printf(
       "(verdicts: games whose winner by points is not the winner by boxes; lost: games\n"
-      " where an exact search saw a win for the strong computer that it did not keep)\n");
+      " where an exact search saw a win for the strong computer that it did not keep;\n"
+      " exact: moves decided by the solved openings or by a search to the end of the game)\n");
 }
 
 }  // namespace

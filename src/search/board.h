@@ -6,6 +6,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "rules/board.h"
@@ -41,6 +42,8 @@ struct Plan {
   int playoutsPerLine = 64;
 };
 
+struct SolvedOpenings;
+
 struct Board {
   int lineCount = 0;
   std::vector<Lines> boxes;
@@ -48,6 +51,8 @@ struct Board {
   bool moveAgain = true;  // a side that completes a box draws again (Merrin, Dorvan)
   bool ownLines = false;  // a box counts only when all its lines are the mover's (Duomar)
   Plan plan;
+  // Where the whole game has been solved once: the exact values of its early positions.
+  std::shared_ptr<const SolvedOpenings> openings;
 
   // Filled by `finish`: the boxes of each line (bit index), and the board's symmetries.
   std::vector<std::vector<int>> boxesOfLine;

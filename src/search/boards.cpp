@@ -2,8 +2,17 @@
 
 #include "search/boards.h"
 
+#include <memory>
+#include <span>
+
 #include "game3d/board.h"
 #include "game4d/board.h"
+#include "search/openings.h"
+
+namespace dorvan::embedded {
+// The tesseract's solved openings in Merrin, at the normal level and at the half level.
+extern const std::span<const unsigned char> shipped_openings[2];
+}  // namespace dorvan::embedded
 
 namespace dorvan::search {
 namespace {
@@ -55,7 +64,13 @@ const Board& cubeBoard(Variant variant) {
 
 const Board& tesseractBoard(Variant variant, bool halfLevel) {
   auto make = [](Variant v, bool half) {
-    return makeBoard(false, v, game4d::kBoard, half ? game4d::kHalfLevelClosedLines : 0);
+    Board board = makeBoard(false, v, game4d::kBoard, half ? game4d::kHalfLevelClosedLines : 0);
+    if (v == Variant::kMerrin) {
+      Openings table = Openings::decode(embedded::shipped_openings[half ? 1 : 0]);
+      if (table.depth() >= 0)
+        board.openings = std::make_shared<const SolvedOpenings>(board, std::move(table));
+    }
+    return board;
   };
   static const Board boards[2][3] = {
       {make(Variant::kMerrin, false), make(Variant::kDuomar, false), make(Variant::kDorvan, false)},

@@ -7,10 +7,14 @@
 //   value.h     what a game is worth: boxes first, then points
 //   solver.h    the exact search, with its node budget
 //   playouts.h  the judgement by greedy playouts
+//   canonical_form.h  one form for the symmetric images of a position
+//   openings.h  the solved openings: exact values of early positions, shipped as data
 //   opponent.h  the strong computer's line, within the board's budget
 
 #include "search/board.h"
 #include "search/boards.h"
+#include "search/canonical_form.h"
+#include "search/openings.h"
 #include "search/opponent.h"
 #include "search/playouts.h"
 #include "search/solver.h"

@@ -28,7 +28,8 @@ std::uint64_t mixed(Lines drawn, Lines mine) {
 
 Solver::Solver(int tableBits) : table_(std::size_t{1} << tableBits) {}
 
-Verdict Solver::solve(const Board& board, Node node, long nodeBudget) {
+Verdict Solver::solve(const Board& board, Node node, long nodeBudget,
+                      std::optional<int> knownValue) {
   board_ = &board;
   std::fill(table_.begin(), table_.end(), Entry{});
   nodes_ = 0;
@@ -36,9 +37,11 @@ Verdict Solver::solve(const Board& board, Node node, long nodeBudget) {
   outOfBudget_ = false;
   Verdict verdict;
   int bestBit = -1;
-  verdict.value = search(node, -kInfinity, kInfinity, &bestBit);
+  const int low = knownValue ? *knownValue - 1 : -kInfinity;
+  const int high = knownValue ? *knownValue + 1 : kInfinity;
+  verdict.value = search(node, low, high, &bestBit);
   verdict.nodes = nodes_;
-  verdict.exact = !outOfBudget_;
+  verdict.exact = !outOfBudget_ && (!knownValue || verdict.value == *knownValue);
   verdict.line = verdict.exact && bestBit >= 0 ? bestBit + 1 : 0;
   if (!verdict.exact) verdict.value = 0;
   return verdict;

@@ -5,6 +5,7 @@
 // always costs the same work and gets the same answer.
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "search/board.h"
@@ -24,7 +25,10 @@ class Solver {
   // once; every search starts from an empty table.
   explicit Solver(int tableBits = 18);
 
-  Verdict solve(const Board& board, Node node, long nodeBudget);
+  // Given the position's value, the search only confirms it and finds a line that keeps it,
+  // which takes a fraction of the work; a verdict that does not confirm it is not exact.
+  Verdict solve(const Board& board, Node node, long nodeBudget,
+                std::optional<int> knownValue = std::nullopt);
 
  private:
   struct Entry {

@@ -1,0 +1,136 @@
+// The solved openings the game ships: each position is worth its best line by the values of
+// the positions after it, the deepest agree with the exact search, and the strong computer
+// plays by them. Their encoding survives damage.
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "search/boards.h"
+#include "search/openings.h"
+#include "search/opponent.h"
+#include "search/solver.h"
+#include "search/value.h"
+
+namespace dorvan::search {
+namespace {
+
+using rules::Variant;
+
+const SolvedOpenings& shipped(bool half) {
+  const Board& board = tesseractBoard(Variant::kMerrin, half);
+  EXPECT_NE(board.openings, nullptr);
+  return *board.openings;
+}
+
+// The positions of one depth, a sample of `most` of them when there are more.
+std::vector<Lines> positionsAt(const Openings& table, int depth, std::size_t most) {
+  std::vector<Lines> found;
+  for (Lines key : table.positions())
+    if (std::popcount(key) == depth) found.push_back(key);
+  if (found.size() > most) {
+    std::shuffle(found.begin(), found.end(), std::mt19937_64(depth));
+    found.resize(most);
+  }
+  return found;
+}
+
+// A position's worth from the shipped values of the positions one line later.
+std::optional<int> bestLineWorth(const Board& board, const SolvedOpenings& openings, Lines drawn) {
+  std::optional<int> best;
+  for (Lines free = board.playable & ~drawn; free != 0; free &= free - 1) {
+    const int bit = std::countr_zero(free);
+    const std::optional<int> next = openings.valueOf(drawn | (Lines{1} << bit));
+    if (!next) return std::nullopt;
+    const int completed = completedBy(board, {drawn, 0}, bit);
+    const int worth = completed > 0 ? gainOf(completed) + *next : -*next;
+    if (!best || worth > *best) best = worth;
+  }
+  return best;
+}
+
+TEST(ShippedOpenings, EachPositionIsWorthItsBestLine) {
+  for (bool half : {false, true}) {
+    const Board& board = tesseractBoard(Variant::kMerrin, half);
+    const SolvedOpenings& openings = shipped(half);
+    ASSERT_GE(openings.table.depth(), 4) << half;
+    for (int depth = 0; depth < openings.table.depth(); ++depth) {
+      for (Lines drawn : positionsAt(openings.table, depth, 400)) {
+        EXPECT_EQ(openings.valueOf(drawn), bestLineWorth(board, openings, drawn))
+            << "half " << half << " drawn " << drawn;
+      }
+    }
+  }
+}
+
+TEST(ShippedOpenings, TheDeepestAgreeWithTheExactSearch) {
+  Solver solver(18);
+  for (bool half : {false, true}) {
+    const Board& board = tesseractBoard(Variant::kMerrin, half);
+    const SolvedOpenings& openings = shipped(half);
+    for (Lines drawn : positionsAt(openings.table, openings.table.depth(), 3)) {
+      const Verdict verdict = solver.solve(board, {drawn, 0}, 10'000'000);
+      ASSERT_TRUE(verdict.exact);
+      EXPECT_EQ(openings.valueOf(drawn), verdict.value) << "half " << half << " drawn " << drawn;
+    }
+  }
+}
+
+// From the opening to past the shipped depth, whatever the other side draws, the strong
+// computer's line keeps the position's exact value.
+TEST(ShippedOpenings, TheStrongComputerKeepsTheValue) {
+  std::mt19937_64 random(11);
+  for (bool half : {false, true}) {
+    const Board& board = tesseractBoard(Variant::kMerrin, half);
+    const SolvedOpenings& openings = shipped(half);
+    Lines drawn = 0;
+    for (int depth = 0; depth <= openings.table.depth(); ++depth) {
+      const Choice choice = strongLine(board, {drawn, 0});
+      ASSERT_TRUE(choice.exact) << "half " << half << " depth " << depth;
+      EXPECT_EQ(openings.valueOf(drawn), choice.value) << "half " << half << " drawn " << drawn;
+      ASSERT_NE(lineBit(choice.line) & board.playable & ~drawn, 0u);
+      if (depth + 1 < openings.table.depth()) {
+        const int completed = completedBy(board, {drawn, 0}, choice.line - 1);
+        const int after = *openings.valueOf(drawn | lineBit(choice.line));
+        EXPECT_EQ(choice.value, completed > 0 ? gainOf(completed) + after : -after);
+      }
+      // The other side's line, at random.
+      std::vector<int> free;
+      for (Lines rest = board.playable & ~drawn; rest != 0; rest &= rest - 1)
+        free.push_back(std::countr_zero(rest));
+      drawn |= Lines{1} << free[random() % free.size()];
+    }
+  }
+}
+
+TEST(Openings, TheEncodingReadsBackAndRefusesDamage) {
+  const Openings table(3, {{0b1011, -517}, {0, 12}, {0b1, 0}, {0b110, 300}});
+  const std::vector<unsigned char> bytes = table.encode();
+  const Openings read = Openings::decode(bytes);
+  EXPECT_EQ(read.depth(), 3);
+  EXPECT_EQ(read.positions(), table.positions());
+  for (Lines key : table.positions()) EXPECT_EQ(read.valueOf(key), table.valueOf(key));
+  EXPECT_EQ(read.valueOf(0b111), std::nullopt);
+
+  EXPECT_EQ(Openings::decode({}).depth(), -1);
+  for (std::size_t cut = 0; cut < bytes.size(); ++cut)
+    EXPECT_EQ(Openings::decode(std::span(bytes).first(cut)).depth(), -1) << cut;
+  std::vector<unsigned char> longer = bytes;
+  longer.push_back(0);
+  EXPECT_EQ(Openings::decode(longer).depth(), -1);
+  std::vector<unsigned char> retagged = bytes;
+  retagged[0] = 'd';
+  EXPECT_EQ(Openings::decode(retagged).depth(), -1);
+  // Any byte changed reads as no table or as one, never as a crash or a huge allocation.
+  for (std::size_t at = 0; at < bytes.size(); ++at) {
+    for (unsigned char to : {0x00, 0x7F, 0x80, 0xFF}) {
+      std::vector<unsigned char> damaged = bytes;
+      damaged[at] = to;
+      const Openings result = Openings::decode(damaged);
+      EXPECT_LE(result.size(), 4u);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace dorvan::search
