@@ -30,7 +30,7 @@ std::vector<Lines> masksOf(const rules::BoxTable& table) {
 // also carry who drew each line, so its exact search starts later.
 Plan planFor(bool cube, Variant variant) {
   if (variant == Variant::kDuomar) return {14, 150'000, 48};
-  if (cube) return variant == Variant::kDorvan ? Plan{17, 800'000, 48} : Plan{27, 300'000, 48};
+  if (cube) return variant == Variant::kDorvan ? Plan{17, 500'000, 48} : Plan{27, 300'000, 48};
   return variant == Variant::kDorvan ? Plan{16, 160'000, 64} : Plan{22, 160'000, 64};
 }
 
