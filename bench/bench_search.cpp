@@ -1,4 +1,5 @@
-// The strong computer: the exact values of the tesseract's openings, and whole games against
+// The strong computer: the exact values of the tesseract's openings (solved here, and as the
+// game ships them), and whole games against
 // the classic computer on both boards, with the processor time of each of its moves.
 //
 //   dorvan_bench_search [GAMES [TABLE_BITS]]
@@ -52,6 +53,23 @@ void printOpening(Variant variant, bool half, int tableBits) {
               : boxes > 0 ? "the first player wins"
                           : "a draw by boxes",
               seconds, verdict.nodes, verdict.nodes / std::max(seconds, 1e-9));
+}
+
+// The solved openings the game ships, and the opening's value as they hold it.
+void printShipped() {
+  std::printf("\nShipped solved openings (Merrin):\n");
+  for (bool half : {false, true}) {
+    const search::SolvedOpenings* openings =
+        search::tesseractBoard(Variant::kMerrin, half).openings.get();
+    if (openings == nullptr) {
+      std::printf("%-6s  none\n", half ? "half" : "normal");
+      continue;
+    }
+    const int value = openings->valueOf(0).value_or(0);
+    std::printf("%-6s  up to %2d lines drawn, %7zu positions, opening %+d boxes %+d points\n",
+                half ? "half" : "normal", openings->table.depth(), openings->table.size(),
+                search::boxMargin(value), search::pointsMargin(value));
+  }
 }
 
 // The classic computer of each board, fed every drawn line.
@@ -189,5 +207,6 @@ int main(int argc, char** argv) {
     for (Variant variant : {Variant::kMerrin, Variant::kDorvan})
       for (bool half : {false, true}) printOpening(variant, half, tableBits);
   }
+  printShipped();
   if (games > 0) printGames(games);
 }
