@@ -1,6 +1,6 @@
 // The strong computer: the exact values of the tesseract's openings (solved here, and as the
-// game ships them), and whole games against
-// the classic computer on both boards, with the processor time of each of its moves.
+// game ships them), and whole games against the classic computer on the cube and on the
+// tesseract at both levels, with the processor time of each of its moves.
 //
 //   dorvan_bench_search [GAMES [TABLE_BITS]]
 //
