@@ -104,6 +104,8 @@ Openings Openings::decode(std::span<const unsigned char> bytes) {
     return {};
   std::vector<int> palette;
   for (std::uint64_t k = 0; k < paletteSize; ++k) palette.push_back(unzigzag(in.number()));
+  table.keys_.reserve(count);
+  table.values_.reserve(count);
   Lines key = 0;
   for (std::uint64_t k = 0; k < count && in.ok(); ++k) {
     const std::uint64_t step = in.number();
