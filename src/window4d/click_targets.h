@@ -75,10 +75,6 @@ inline constexpr std::array<Label2Target, kLabel2Count> label2{{
     /* 50 */ {22, {13290, 1590, 375, 375}},
 }};
 
-constexpr bool overSecondView(int element) {
-  return element >= 47;
-}
-
 // The `Label2` elements of one screen position, ascending.
 struct Label2Elements {
   std::array<int, kLabel2Count> element{};

@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
