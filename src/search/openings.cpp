@@ -103,7 +103,11 @@ Openings Openings::decode(std::span<const unsigned char> bytes) {
       paletteSize > bytes.size())
     return {};
   std::vector<int> palette;
-  for (std::uint64_t k = 0; k < paletteSize; ++k) palette.push_back(unzigzag(in.number()));
+  for (std::uint64_t k = 0; k < paletteSize; ++k) {
+    const std::uint64_t value = in.number();
+    if (value > 0xFFFF) return {};  // a value is a 16-bit number
+    palette.push_back(unzigzag(value));
+  }
   table.keys_.reserve(count);
   table.values_.reserve(count);
   Lines key = 0;

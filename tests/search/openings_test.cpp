@@ -121,6 +121,16 @@ TEST(Openings, TheEncodingReadsBackAndRefusesDamage) {
   std::vector<unsigned char> retagged = bytes;
   retagged[0] = 'd';
   EXPECT_EQ(Openings::decode(retagged).depth(), -1);
+  // A table of one position whose value is written in `value`: 16 bits at most.
+  auto withValue = [&](std::initializer_list<unsigned char> value) {
+    std::vector<unsigned char> made(bytes.begin(), bytes.begin() + 12);  // the tag
+    made.insert(made.end(), {2, 1, 1});  // depth 1, one position, one value
+    made.insert(made.end(), value);
+    made.insert(made.end(), {0, 0});  // the position: key 0, the first value
+    return Openings::decode(made);
+  };
+  EXPECT_EQ(withValue({0x03}).valueOf(0), -2);
+  EXPECT_EQ(withValue({0xFF, 0xFF, 0xFF, 0xFF, 0x0F}).depth(), -1);
   // Any byte changed reads as no table or as one, never as a crash or a huge allocation.
   for (std::size_t at = 0; at < bytes.size(); ++at) {
     for (unsigned char to : {0x00, 0x7F, 0x80, 0xFF}) {
