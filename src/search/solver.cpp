@@ -26,12 +26,14 @@ std::uint64_t mixed(Lines drawn, Lines mine) {
 
 }  // namespace
 
-Solver::Solver(int tableBits) : table_(std::size_t{1} << tableBits) {}
+Solver::Solver(int tableBits)
+    : table_(std::size_t{1} << tableBits), candidates_(std::size_t{1} << kCandidateBits) {}
 
 Verdict Solver::solve(const Board& board, Node node, long nodeBudget,
                       std::optional<int> knownValue) {
   board_ = &board;
   std::fill(table_.begin(), table_.end(), Entry{});
+  for (Candidates& kept : candidates_) kept.valid = false;
   nodes_ = 0;
   budget_ = nodeBudget;
   outOfBudget_ = false;
@@ -68,17 +70,37 @@ Solver::Key Solver::keyOf(Node node) const {
   if (board.symmetries.empty() || freeCount < kSymmetricFrom)
     return {node.drawn, node.mine, nullptr};
 
-  // A symmetric image is stored in the form whose groups, read in order, hold the most drawn
-  // lines; only the symmetries that bring to the front the fullest of the groups that can go
-  // there can give it.
-  const std::size_t groups = board.groups.size();
-  std::array<int, kMostGroups> counts{};
-  int fullest = -1;
-  for (std::size_t g = 0; g < groups; ++g) {
+  GroupCounts counts{};
+  for (std::size_t g = 0; g < board.groups.size(); ++g) {
     counts[g] = std::popcount(node.drawn & board.groups[g]) * 16 +
                 std::popcount(node.mine & board.groups[g]);
-    if (!board.symmetriesSendingGroupFirst[g].empty()) fullest = std::max(fullest, counts[g]);
   }
+  Key best{~Lines{0}, ~Lines{0}, nullptr};
+  for (int s : candidatesFor(counts)) {
+    const Symmetry& symmetry = board.symmetries[static_cast<std::size_t>(s)];
+    const Lines drawn = symmetry.apply(node.drawn);
+    if (drawn > best.drawn) continue;
+    const Lines mine = symmetry.apply(node.mine);
+    if (drawn < best.drawn || mine < best.mine) best = {drawn, mine, &symmetry};
+  }
+  return best;
+}
+
+// A symmetric image is stored in the form whose groups, read in order, hold the most drawn
+// lines; only the symmetries that bring to the front the fullest of the groups that can go
+// there can give it. Which those are depends on the groups' counts alone, and positions share
+// counts far more often than not, so the answer is kept.
+const std::vector<int>& Solver::candidatesFor(const GroupCounts& counts) const {
+  std::uint64_t hash = 0;
+  for (int count : counts) hash = (hash ^ static_cast<std::uint64_t>(count)) * 0x100000001B3ull;
+  Candidates& kept = candidates_[(hash * 0x9E3779B97F4A7C15ull) >> (64 - kCandidateBits)];
+  if (kept.valid && kept.counts == counts) return kept.symmetries;
+
+  const Board& board = *board_;
+  const std::size_t groups = board.groups.size();
+  int fullest = -1;
+  for (std::size_t g = 0; g < groups; ++g)
+    if (!board.symmetriesSendingGroupFirst[g].empty()) fullest = std::max(fullest, counts[g]);
   auto signatureUnder = [&](const Symmetry& symmetry) {
     std::uint64_t signature = 0;
     for (std::size_t h = 0; h < groups; ++h)
@@ -91,19 +113,15 @@ Solver::Key Solver::keyOf(Node node) const {
     for (int s : board.symmetriesSendingGroupFirst[g])
       bestSignature = std::max(bestSignature, signatureUnder(board.symmetries[s]));
   }
-  Key best{~Lines{0}, ~Lines{0}, nullptr};
+  kept.valid = true;
+  kept.counts = counts;
+  kept.symmetries.clear();
   for (std::size_t g = 0; g < groups; ++g) {
     if (counts[g] != fullest) continue;
-    for (int s : board.symmetriesSendingGroupFirst[g]) {
-      const Symmetry& symmetry = board.symmetries[s];
-      if (signatureUnder(symmetry) != bestSignature) continue;
-      const Lines drawn = symmetry.apply(node.drawn);
-      if (drawn > best.drawn) continue;
-      const Lines mine = symmetry.apply(node.mine);
-      if (drawn < best.drawn || mine < best.mine) best = {drawn, mine, &symmetry};
-    }
+    for (int s : board.symmetriesSendingGroupFirst[g])
+      if (signatureUnder(board.symmetries[s]) == bestSignature) kept.symmetries.push_back(s);
   }
-  return best;
+  return kept.symmetries;
 }
 
 // Two entries a bucket: the first keeps the position with the most free lines (the costliest to

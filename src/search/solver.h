@@ -4,6 +4,7 @@
 // nothing away, then sacrifices. It stops when its node budget is spent, so the same position
 // always costs the same work and gets the same answer.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -44,6 +45,14 @@ class Solver {
     Lines mine;
     const Symmetry* symmetry;  // what carried the position to its stored form, or null
   };
+  using GroupCounts = std::array<int, kMostGroups>;
+  // The symmetries that may give a position's stored form, by its groups' counts.
+  struct Candidates {
+    bool valid = false;
+    GroupCounts counts{};
+    std::vector<int> symmetries;
+  };
+  static constexpr int kCandidateBits = 12;
   struct Move {
     int bit;
     int completed;
@@ -52,6 +61,7 @@ class Solver {
 
   int search(Node node, int alpha, int beta, int* bestBit);
   Key keyOf(Node node) const;
+  const std::vector<int>& candidatesFor(const GroupCounts& counts) const;
   const Entry* find(const Key& key) const;
   Entry& place(const Key& key);
   int orderMoves(Node node, Move* moves, int preferredBit) const;
@@ -59,6 +69,7 @@ class Solver {
 
   const Board* board_ = nullptr;
   std::vector<Entry> table_;
+  mutable std::vector<Candidates> candidates_;  // kept for one search: boards come and go
   long nodes_ = 0;
   long budget_ = 0;
   bool outOfBudget_ = false;
