@@ -75,19 +75,6 @@ TEST(RealBoards, TheSearchAgreesWithPlainMinimax) {
   }
 }
 
-TEST(RealBoards, ASymmetricImageHasTheSameValue) {
-  std::mt19937_64 random(7);
-  Solver solver(16);
-  const Board& board = tesseractBoard(Variant::kMerrin, false);
-  for (int trial = 0; trial < 6; ++trial) {
-    const Node node = randomPosition(board, 14, random);
-    const Symmetry& symmetry = board.symmetries[random() % board.symmetries.size()];
-    const Verdict original = solver.solve(board, node, 100'000'000);
-    const Verdict image = solver.solve(board, {symmetry.apply(node.drawn), 0}, 100'000'000);
-    EXPECT_EQ(original.value, image.value);
-  }
-}
-
 TEST(RealBoards, TheStrongLineIsAFreeLineAndAlwaysTheSame) {
   std::mt19937_64 random(11);
   for (const Case& c : cases()) {
