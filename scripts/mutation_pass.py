@@ -100,10 +100,13 @@ def main():
     tracked = subprocess.run(["git", "ls-files", "-co", "--exclude-standard"], cwd=ROOT,
                              capture_output=True, text=True, check=True).stdout.split()
     for name in tracked:
-        target = tree / name
+        source, target = ROOT / name, tree / name
         target.parent.mkdir(parents=True, exist_ok=True)
-        if (ROOT / name).is_file():
-            shutil.copy2(ROOT / name, target)
+        # A file is copied only when it differs, and then dated now: a copy keeping the
+        # original's older date would leave a previous run's mutant built in its place.
+        if source.is_file() and (not target.is_file() or
+                                 target.read_bytes() != source.read_bytes()):
+            shutil.copy(source, target)
     launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []
     jobs = str(os.cpu_count() or 2)
     # The programs the tests run; the benchmarks are left out.

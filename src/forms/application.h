@@ -41,8 +41,7 @@ class Application {
   const std::string& commandLine() const { return commandLine_; }
 
   // Program-wide values shared by the windows.
-  int levelFlag = 0;       // set to 1 when the program starts at the half-size 4D level
-  std::string helpFolder;  // the prefix of the help file's name; nothing assigns it
+  int levelFlag = 0;  // set to 1 when the program starts at the half-size 4D level
 
   // Windows are made by name ("dorvan", "Form2", ...) from factories registered at start-up.
   void registerForm(const std::string& name, FormFactory factory);

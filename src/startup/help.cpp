@@ -6,7 +6,7 @@
 namespace dorvan::startup {
 
 std::string helpCommand(const forms::Application& app) {
-  return "winhlp32 " + app.helpFolder + kHelpFileName;
+  return std::string("winhlp32 ") + kHelpFileName;
 }
 
 bool startHelp(forms::Application& app, bool reportFailure) {
@@ -14,8 +14,7 @@ bool startHelp(forms::Application& app, bool reportFailure) {
   if (p.startProcess(helpCommand(app))) return true;
   if (reportFailure) {
     forms::tell(app, p.workingDirectory(), "", platform::Icon::Info);
-    forms::tell(app,
-                "   " + app.helpFolder + kHelpFileName + " was not found in current directory.",
+    forms::tell(app, std::string("   ") + kHelpFileName + " was not found in current directory.",
                 "No help", platform::Icon::Info);
   }
   return false;
