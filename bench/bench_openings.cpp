@@ -12,7 +12,6 @@
 #include <bit>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <fstream>
 #include <iterator>
@@ -52,7 +51,8 @@ struct Sample {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 6) {
+  const Board* board = argc >= 6 ? tesseractBoardNamed(argv[2], argv[3]) : nullptr;
+  if (board == nullptr) {
     std::fprintf(stderr,
                  "usage: dorvan_bench_openings FILE merrin|dorvan normal|half FIRST LAST "
                  "[SAMPLES]\n");
@@ -65,10 +65,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s: not a table of solved positions\n", argv[1]);
     return 2;
   }
-  using dorvan::rules::Variant;
-  const Board& board =
-      tesseractBoard(std::strcmp(argv[2], "dorvan") == 0 ? Variant::kDorvan : Variant::kMerrin,
-                     std::strcmp(argv[3], "half") == 0);
   const int first = std::atoi(argv[4]);
   const int last = std::min(std::atoi(argv[5]), table.depth());
   const std::size_t samples = argc > 6 ? static_cast<std::size_t>(std::atoi(argv[6])) : 200;
@@ -86,10 +82,10 @@ int main(int argc, char** argv) {
       const Lines drawn = positions[random() % positions.size()];
       const int value = *table.valueOf(drawn);
       double start = cpuMilliseconds();
-      const Verdict full = solver.solve(board, {drawn, 0}, 4'000'000'000L);
+      const Verdict full = solver.solve(*board, {drawn, 0}, 4'000'000'000L);
       scratch.add(full, cpuMilliseconds() - start);
       start = cpuMilliseconds();
-      const Verdict known = solver.solve(board, {drawn, 0}, 4'000'000'000L, value);
+      const Verdict known = solver.solve(*board, {drawn, 0}, 4'000'000'000L, value);
       knowing.add(known, cpuMilliseconds() - start);
       wrong += full.value != value || !known.exact;
     }

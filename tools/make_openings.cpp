@@ -10,7 +10,6 @@
 #include <bit>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <fstream>
 #include <vector>
@@ -85,7 +84,7 @@ class Enumeration {
       const int bit = std::countr_zero(rest);
       const int completed = completedBy(board_, {drawn, 0}, bit);
       const Lines next = drawn | (Lines{1} << bit);
-      const int worth = completed > 0 ? gainOf(completed) + value(next) : -value(next);
+      const int worth = worthOfLine(completed, value(next));
       if (worth > best) best = worth;
     }
     memo_.put(key, best);
@@ -110,18 +109,14 @@ class Enumeration {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 5 || (std::strcmp(argv[1], "merrin") != 0 && std::strcmp(argv[1], "dorvan") != 0) ||
-      (std::strcmp(argv[2], "normal") != 0 && std::strcmp(argv[2], "half") != 0)) {
+  const Board* board = argc == 5 ? tesseractBoardNamed(argv[1], argv[2]) : nullptr;
+  if (board == nullptr) {
     std::fprintf(stderr, "usage: dorvan_make_openings merrin|dorvan normal|half DEPTH FILE\n");
     return 2;
   }
-  using dorvan::rules::Variant;
-  const Board& board =
-      tesseractBoard(std::strcmp(argv[1], "dorvan") == 0 ? Variant::kDorvan : Variant::kMerrin,
-                     std::strcmp(argv[2], "half") == 0);
   const int depth = std::atoi(argv[3]);
   const std::clock_t start = std::clock();
-  Enumeration enumeration(board);
+  Enumeration enumeration(*board);
   const int opening = enumeration.value(0);
   const Openings openings = enumeration.openings(depth);
   const std::vector<unsigned char> bytes = openings.encode();

@@ -78,6 +78,13 @@ const Board& tesseractBoard(Variant variant, bool halfLevel) {
   return boards[halfLevel ? 1 : 0][rules::variantIndex(variant)];
 }
 
+const Board* tesseractBoardNamed(std::string_view variant, std::string_view level) {
+  if ((variant != "merrin" && variant != "dorvan") || (level != "normal" && level != "half"))
+    return nullptr;
+  return &tesseractBoard(variant == "dorvan" ? Variant::kDorvan : Variant::kMerrin,
+                         level == "half");
+}
+
 Node nodeOf(const rules::Position& position, Variant variant, rules::Side toMove) {
   return {position.drawn(), rules::ownLinesOnly(variant) ? position.ownedBy(toMove) : 0};
 }

@@ -30,7 +30,7 @@ std::optional<Choice> openingLine(const Board& board, Node node) {
       const std::optional<int> next = openings->valueOf(node.drawn | (Lines{1} << bit));
       if (!next) return std::nullopt;
       const int completed = completedBy(board, node, bit);
-      const int worth = completed > 0 ? gainOf(completed) + *next : -*next;
+      const int worth = worthOfLine(completed, *next);
       if (best.line == 0 || worth > best.value) best = {bit + 1, true, worth, 0};
     }
     return best;

@@ -17,6 +17,12 @@ constexpr int gainOf(int completed) {
   return completed * kBoxWeight + kPointsInThousands[completed];
 }
 
+// What a line is worth to the side that draws it, where completing a box keeps the move: its
+// gain and then what the position after it is worth to whoever moves there.
+constexpr int worthOfLine(int completed, int valueAfter) {
+  return completed > 0 ? gainOf(completed) + valueAfter : -valueAfter;
+}
+
 // A value splits back into its two margins.
 constexpr int boxMargin(int value) {
   const int rounded = value >= 0 ? value + kBoxWeight / 2 : value - kBoxWeight / 2;

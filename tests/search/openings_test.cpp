@@ -42,7 +42,7 @@ std::optional<int> bestLineWorth(const Board& board, const SolvedOpenings& openi
     const std::optional<int> next = openings.valueOf(drawn | (Lines{1} << bit));
     if (!next) return std::nullopt;
     const int completed = completedBy(board, {drawn, 0}, bit);
-    const int worth = completed > 0 ? gainOf(completed) + *next : -*next;
+    const int worth = worthOfLine(completed, *next);
     if (!best || worth > *best) best = worth;
   }
   return best;
@@ -78,7 +78,7 @@ TEST(ShippedOpenings, TheStrongComputerKeepsTheValue) {
       if (depth + 1 < openings.table.depth()) {
         const int completed = completedBy(board, {drawn, 0}, choice.line - 1);
         const int after = *openings.valueOf(drawn | lineBit(choice.line));
-        EXPECT_EQ(choice.value, completed > 0 ? gainOf(completed) + after : -after);
+        EXPECT_EQ(choice.value, worthOfLine(completed, after));
       }
       // The other side's line, at random.
       std::vector<int> free;
@@ -101,12 +101,17 @@ TEST(Openings, TheEncodingReadsBackAndRefusesDamage) {
   EXPECT_EQ(Openings::decode({}).depth(), -1);
   for (std::size_t cut = 0; cut < bytes.size(); ++cut)
     EXPECT_EQ(Openings::decode(std::span(bytes).first(cut)).depth(), -1) << cut;
-  std::vector<unsigned char> longer = bytes;
-  longer.push_back(0);
-  EXPECT_EQ(Openings::decode(longer).depth(), -1);
-  std::vector<unsigned char> retagged = bytes;
-  retagged[0] = 'd';
-  EXPECT_EQ(Openings::decode(retagged).depth(), -1);
+  // A byte changed at `at`, or one added at the end.
+  auto changed = [&](std::size_t at, unsigned char to) {
+    std::vector<unsigned char> copy = bytes;
+    if (at == copy.size())
+      copy.push_back(to);
+    else
+      copy[at] = to;
+    return Openings::decode(copy);
+  };
+  EXPECT_EQ(changed(bytes.size(), 0).depth(), -1);
+  EXPECT_EQ(changed(0, 'd').depth(), -1);  // another tag
   // A table of one position whose value is written in `value`: 16 bits at most.
   auto withValue = [&](std::initializer_list<unsigned char> value) {
     std::vector<unsigned char> made(bytes.begin(), bytes.begin() + 12);  // the tag
@@ -118,14 +123,8 @@ TEST(Openings, TheEncodingReadsBackAndRefusesDamage) {
   EXPECT_EQ(withValue({0x03}).valueOf(0), -2);
   EXPECT_EQ(withValue({0xFF, 0xFF, 0xFF, 0xFF, 0x0F}).depth(), -1);
   // Any byte changed reads as no table or as one, never as a crash or a huge allocation.
-  for (std::size_t at = 0; at < bytes.size(); ++at) {
-    for (unsigned char to : {0x00, 0x7F, 0x80, 0xFF}) {
-      std::vector<unsigned char> damaged = bytes;
-      damaged[at] = to;
-      const Openings result = Openings::decode(damaged);
-      EXPECT_LE(result.size(), 4u);
-    }
-  }
+  for (std::size_t at = 0; at < bytes.size(); ++at)
+    for (unsigned char to : {0x00, 0x7F, 0x80, 0xFF}) EXPECT_LE(changed(at, to).size(), 4u);
 }
 
 }  // namespace
