@@ -101,6 +101,7 @@ class Form2 : public forms::Form {
   void Command1_Click(int index);
   void Command2_Click(int index);
 
+ private:
   // form2_highlight.cpp: procedures that moves, menus and turning share.
   // Lights the highlights of the screen positions in `flashlist` (4 of them, 12 in the Dorvan
   // variant) in green; with Cheat on, also the diagram elements of square `n`.
@@ -117,7 +118,6 @@ class Form2 : public forms::Form {
   std::array<int, kFlashSlots + 1> flashlist{};
   std::array<Colour, kFlashSlots + 1> flashcolours{};
 
- private:
   // The controls the handlers use, resolved once when the window is built.
   struct Controls : gamewindow::GameControls {
     explicit Controls(Form& form);

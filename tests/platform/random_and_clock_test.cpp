@@ -1,29 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "common/random_source.h"
 #include "platform/clock.h"
 
 namespace dorvan::platform {
 namespace {
-
-// Two sources give the same values, each below one, and a choice covers 1 to N evenly.
-TEST(RandomSource, ReplaysItsSequenceAndChoiceCoversOneToN) {
-  RandomSource a, b;
-  for (int i = 0; i < 1000; ++i) {
-    double v = a.next();
-    ASSERT_EQ(v, b.next());
-    ASSERT_GE(v, 0.0);
-    ASSERT_LT(v, 1.0);
-  }
-  int seen[8] = {};
-  for (int i = 0; i < 4000; ++i) {
-    int k = a.choose(7);
-    ASSERT_GE(k, 1);
-    ASSERT_LE(k, 7);
-    ++seen[k];
-  }
-  for (int k = 1; k <= 7; ++k) EXPECT_GT(seen[k], 400) << k;
-}
 
 class RecordingClock : public Platform {
  public:

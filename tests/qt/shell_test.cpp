@@ -114,46 +114,6 @@ TEST(QtShellWindows, AHiddenControlGetsItsWidgetWhenFirstShownAndItsTextFits) {
   EXPECT_LT(entry.width(), list->viewport()->width());
 }
 
-// The left edges of the runs of dark pixels in a band of an image, runs closer than `gap` joined.
-std::vector<int> textStarts(const QImage& image, int top, int bottom, int gap) {
-  std::vector<int> starts;
-  int lastDark = -gap - 1;
-  for (int x = 0; x < image.width(); ++x) {
-    bool dark = false;
-    for (int y = top; y <= bottom && !dark; ++y) dark = qGray(image.pixel(x, y)) < 128;
-    if (!dark) continue;
-    if (x - lastDark > gap) starts.push_back(x);
-    lastDark = x;
-  }
-  return starts;
-}
-
-TEST(QtShellDrawing, TheCumulativeHeadingsStandOverTheScoresOfTheRounds) {
-  Session s;
-  forms::Form& form = s.startGame();
-  s.shell.deliver([&](forms::Application& app) {
-    app.click(form, form.at("cuscore"));
-    form.at("List4").items = {"", "Round 10 -Blue\t\t36\t\t0", "  Subtotal -Blue\t\t36\t\t0"};
-  });
-  FormWindow& window = s.windowOf(form);
-  auto* list = qobject_cast<QListWidget*>(window.widgetFor(form.at("List4")));
-  auto* panel = static_cast<Surface*>(window.widgetFor(form.at("Picture1")));
-  ASSERT_NE(list, nullptr);
-  pumpEvents(20);  // the list lays its entries out
-  QImage entries = list->viewport()->grab().toImage();
-  std::map<std::string, int> headings;
-  for (const Surface::Item& item : panel->items())
-    if (item.kind == Surface::Item::Kind::Label) headings[item.control->name] = item.rect.left();
-  for (int row : {1, 2}) {
-    QRect band = list->visualItemRect(list->item(row));
-    std::vector<int> starts = textStarts(entries, band.top(), band.bottom(), 12);
-    ASSERT_EQ(starts.size(), 3u) << "row " << row;
-    int offset = list->viewport()->mapTo(panel, QPoint(0, 0)).x();
-    EXPECT_NEAR(starts[1] + offset, headings["Label41"], 4) << "row " << row;
-    EXPECT_NEAR(starts[2] + offset, headings["Label42"], 4) << "row " << row;
-  }
-}
-
 TEST(QtShellInput, ClicksKeysAndMenusReachTheHandlersThroughTheModel) {
   Session s;
   ProbeForm& probe = s.openProbe();
@@ -203,45 +163,6 @@ TEST(QtShellInput, ClicksKeysAndMenusReachTheHandlersThroughTheModel) {
   probe.at("mnuSound").checked = false;
   s.shell.syncAll();
   EXPECT_FALSE(game[2]->isChecked());
-}
-
-TEST(QtShellWindows, AShownWindowThatChangesWidthKeepsItsPlaceAndStaysOnTheScreen) {
-  Session s;
-  ProbeForm& probe = s.openProbe();
-  FormWindow& window = s.windowOf(probe);
-  auto corner = [&] { return window.frameGeometry().topLeft(); };
-  auto setWidth = [&](int twips) {
-    s.shell.deliver([&](forms::Application&) {
-      probe.width = twips;
-      probe.left = 15 * 50;  // the form centres it anew, as the game windows do
-    });
-  };
-  window.move(40, 30);
-  const int width = window.width();
-
-  // Wider: it grows to the right where it stands.
-  setWidth(10500);
-  EXPECT_EQ(window.width(), width + 100);
-  EXPECT_EQ(corner(), QPoint(40, 30));
-
-  // Near the right edge it moves left only as far as the screen needs, and stays there when it
-  // narrows again.
-  window.move(300, 30);
-  setWidth(11250);
-  const QRect screen = window.screen()->availableGeometry();
-  EXPECT_EQ(window.frameGeometry().right(), screen.right());
-  const QPoint pushed = corner();
-  EXPECT_LT(pushed.x(), 300);
-  setWidth(9000);
-  EXPECT_EQ(window.width(), width);
-  EXPECT_EQ(corner(), pushed);
-
-  // A form that moves its window without resizing it still moves it.
-  s.shell.deliver([&](forms::Application&) {
-    probe.left = 15 * 100;
-    probe.top = 15 * 20;
-  });
-  EXPECT_EQ(corner(), QPoint(100, 20));
 }
 
 TEST(QtShellWindows, TheCloseBoxUnloadsTheFormAndTheLastOneEndsTheProgram) {

@@ -71,26 +71,6 @@ TEST(Scoring, SolidsNeedAllTwelveLinesAndReadOnlyTheirOwnMarks) {
             std::vector<int>{1});
 }
 
-TEST(TurnFlow, WholeGamesEndWithEveryBoxCreditedOnce) {
-  for (const Board* board : {&lattice(), &tesseract()}) {
-    for (Variant variant : {Variant::kMerrin, Variant::kDuomar, Variant::kDorvan}) {
-      Game game;
-      for (int line = 1; line <= board->lineCount; ++line) {
-        EXPECT_FALSE(gameOver(*board, game, 0));
-        play(*board, game, variant, {line});
-      }
-      EXPECT_TRUE(gameOver(*board, game, 0));
-      const int boxes = game.red.score + game.blue.score;
-      if (variant == Variant::kDuomar) {
-        EXPECT_LT(boxes, board->squares.count);
-      } else {
-        EXPECT_EQ(boxes, board->boxes(variant).count);
-      }
-      EXPECT_GE(game.red.points + game.blue.points, 1000 * boxes);
-    }
-  }
-}
-
 TEST(Marks, TheComputersLineGoesIntoTheTableOfItsVariantOnly) {
   Game game;
   drawComputerLine(game, 1);

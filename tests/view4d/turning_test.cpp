@@ -113,48 +113,5 @@ TEST(Turning, VisibilityTravelsWithTheColours) {
   }
 }
 
-TEST(Turning, FourPressesBringACycleHomeInBothDirections) {
-  for (Button button : allButtons) {
-    const Turn turn = turnOf(button);
-    if (turn.cycle == 0) continue;
-    State state{kHome, kAllEnabled};
-    for (int presses = 1; presses <= 3; ++presses) {
-      state = press(state, button);
-      EXPECT_NE(state.orientation, kHome);
-      // Only the pressed button, and the two that never turn while a `Command1` turn is away.
-      std::vector<Button> expected{button};
-      if (button.array == ButtonArray::Command1) {
-        expected.push_back(command1(6));
-        expected.push_back(command1(7));
-      }
-      std::vector<Button> enabled = enabledButtons(state.buttons);
-      EXPECT_TRUE(
-          std::is_permutation(enabled.begin(), enabled.end(), expected.begin(), expected.end()));
-      for (int frame = 1; frame <= kFrameCount; ++frame) EXPECT_FALSE(state.buttons.check1[frame]);
-    }
-    state = press(state, button);
-    EXPECT_EQ(state.orientation, kHome);
-    EXPECT_EQ(state.buttons, kAllEnabled);
-  }
-}
-
-TEST(Turning, TheButtonsThatTurnNothingLockTheTurnedTesseract) {
-  // At home they give everything back and change nothing.
-  for (int index : {6, 7}) {
-    const Step s = step(kHome, command1(index));
-    EXPECT_EQ(s.after, kHome);
-    EXPECT_EQ(applied(kAllEnabled, s.buttons), kAllEnabled);
-  }
-  // Away from home they take the turning button too, and nothing can turn back any more.
-  for (Button turning : {command1(0), command1(1), command1(4)}) {
-    const State turned = press({kHome, kAllEnabled}, turning);
-    const State locked = press(turned, command1(6));
-    EXPECT_EQ(locked.orientation, turned.orientation);
-    const std::vector<Button> expected{command1(6), command1(7)};
-    EXPECT_EQ(enabledButtons(locked.buttons), expected);
-    EXPECT_EQ(press(locked, command1(7)), locked);
-  }
-}
-
 }  // namespace
 }  // namespace dorvan::view4d

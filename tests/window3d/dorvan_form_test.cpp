@@ -16,19 +16,6 @@
 namespace dorvan::window3d {
 namespace {
 
-TEST(BoardGeometry, EachViewStaysInItsArea) {
-  auto inside = [](const Segment& s, int left, int top, int right, int bottom) {
-    return std::min(s.x1, s.x2) >= left && std::max(s.x1, s.x2) <= right &&
-           std::min(s.y1, s.y2) >= top && std::max(s.y1, s.y2) <= bottom;
-  };
-  for (int k = 0; k < kMainSegments; ++k)
-    EXPECT_TRUE(inside(kMainView[k], 960, 720, 7560, 6120)) << "LN " << k;
-  for (int k = 1; k <= kSideSegments; ++k) {
-    EXPECT_TRUE(inside(kReverseView[k], 8280, 5160, 14880, 10560)) << "bN " << k;
-    EXPECT_TRUE(inside(kInverseView[k], 8160, 0, 14760, 5400)) << "aN " << k;
-  }
-}
-
 TEST(BoardGeometry, InverseSegmentsFallIntoGroupsOfMoves) {
   // Moves that share an inverse segment share all of theirs, and the groups use each of the
   // segments 1..54 exactly once.
