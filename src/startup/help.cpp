@@ -5,13 +5,13 @@
 
 namespace dorvan::startup {
 
-std::string helpCommand(const forms::Application& app) {
+std::string helpCommand() {
   return std::string("winhlp32 ") + kHelpFileName;
 }
 
 bool startHelp(forms::Application& app, bool reportFailure) {
   platform::Platform& p = app.platform();
-  if (p.startProcess(helpCommand(app))) return true;
+  if (p.startProcess(helpCommand())) return true;
   if (reportFailure) {
     forms::tell(app, p.workingDirectory(), "", platform::Icon::Info);
     forms::tell(app, std::string("   ") + kHelpFileName + " was not found in current directory.",

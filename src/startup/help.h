@@ -9,11 +9,12 @@ class Application;
 
 namespace dorvan::startup {
 
-// The help file's name as the viewer is given it; the help folder goes in front.
+// The help file's name as the viewer is given it: the viewer looks for it where the game
+// installed it, then in the current folder.
 inline constexpr const char* kHelpFileName = "\\dorvan4.hlp";
 
-// "winhlp32 " followed by the help folder and the help file's name.
-std::string helpCommand(const forms::Application& app);
+// "winhlp32 " followed by the help file's name.
+std::string helpCommand();
 
 // Starts the help viewer without waiting for it. When it cannot start and `reportFailure` is
 // set (the game windows' help entries), two boxes say so: the working directory, then that
